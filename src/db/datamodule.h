@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// TDataModule1: the program's data module, created first at start-up and
+// alive until the end. It hosts the tax-rule routines (rules/rules.h, free
+// functions) and owns the one shared database connection of the
+// administration windows.
+#pragma once
+
+#include <QObject>
+
+class TDataModule1 final : public QObject {
+    Q_OBJECT
+public:
+    explicit TDataModule1(QObject *parent = nullptr);
+    ~TDataModule1() override;
+};
+
+// The one instance, set by its constructor and cleared by its destructor.
+extern TDataModule1 *DataModule1;

@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/currencyedit.h"
+
+#include "widgets/numberformat.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+constexpr QChar kBackspace = u'\b';
+constexpr QChar kDecimal = u',';
+// Far above any amount the program handles; keeps the sums below in range.
+constexpr Int128 kLargestWhole = 1'000'000'000'000'000;
+
+std::optional<Currency> parseLimit(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    return Currency::parse(text);
+}
+
+QString limitText(const std::optional<Currency> &limit)
+{
+    return limit ? limit->toPlainText() : QString();
+}
+
+// Focus moves inside the window, not to a popup or another window.
+bool leavesForAnotherControl(const QFocusEvent *event)
+{
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
+} // namespace
+
+Currency parseEditText(QStringView text)
+{
+    text = text.trimmed();
+    bool negative = false;
+    if (!text.isEmpty() && text.front() == u'-') {
+        negative = true;
+        text = text.mid(1);
+    }
+    Int128 whole = 0;
+    Int128 cents = 0;
+    int decimals = 0;
+    bool roundUp = false;
+    bool seenComma = false;
+    for (const QChar c : text) {
+        if (c == kDecimal) {
+            if (seenComma)
+                return Currency();
+            seenComma = true;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            return Currency();
+        const int digit = c.unicode() - u'0';
+        if (!seenComma) {
+            whole = std::min(whole * 10 + digit, kLargestWhole);
+        } else {
+            if (decimals < 2)
+                cents = cents * 10 + digit;
+            else if (decimals == 2)
+                roundUp = digit >= 5; // half up: only the third decimal decides
+            ++decimals;
+        }
+    }
+    if (decimals == 1)
+        cents *= 10;
+    const Int128 total = whole * 100 + cents + (roundUp ? 1 : 0);
+    const Currency value = Currency::fromCents(saturateToInt64(total));
+    return negative ? -value : value;
+}
+
+CurrencyEdit::CurrencyEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAcceptDrops(false);
+    connect(this, &QLineEdit::textChanged, this, &CurrencyEdit::onTextChanged);
+}
+
+Currency CurrencyEdit::value() const
+{
+    return m_value;
+}
+
+void CurrencyEdit::setValue(Currency value)
+{
+    m_value = bounded(value.roundedToCents());
+    showValue();
+}
+
+void CurrencyEdit::clearValue()
+{
+    m_value = Currency();
+    m_settingText = true;
+    setText(QString());
+    m_settingText = false;
+}
+
+void CurrencyEdit::setDisplayFormat(const QString &pattern)
+{
+    m_displayFormat = pattern;
+    showValue();
+}
+
+QString CurrencyEdit::minimumValue() const
+{
+    return limitText(m_minimum);
+}
+
+void CurrencyEdit::setMinimumValue(const QString &limit)
+{
+    m_minimum = parseLimit(limit);
+    setValue(m_value);
+}
+
+QString CurrencyEdit::maximumValue() const
+{
+    return limitText(m_maximum);
+}
+
+void CurrencyEdit::setMaximumValue(const QString &limit)
+{
+    m_maximum = parseLimit(limit);
+    setValue(m_value);
+}
+
+void CurrencyEdit::setZeroEmpty(bool on)
+{
+    m_zeroEmpty = on;
+    showValue();
+}
+
+Currency CurrencyEdit::bounded(Currency value) const
+{
+    if (m_minimum && value < *m_minimum)
+        return *m_minimum;
+    if (m_maximum && value > *m_maximum)
+        return *m_maximum;
+    return value;
+}
+
+QString CurrencyEdit::editText() const
+{
+    if (m_zeroEmpty && m_value.isZero())
+        return QString();
+    return m_value.toPlainText();
+}
+
+void CurrencyEdit::showValue()
+{
+    QString shown;
+    if (m_editing)
+        shown = editText();
+    else if (!(m_zeroEmpty && m_value.isZero()))
+        shown = m_displayFormat.isEmpty() ? m_value.toPlainText() : formatWithPattern(m_value, m_displayFormat);
+    if (shown == text())
+        return;
+    m_settingText = true;
+    setText(shown);
+    m_settingText = false;
+}
+
+void CurrencyEdit::onTextChanged(const QString &text)
+{
+    if (m_settingText)
+        return;
+    // Typed text, or text an owner wrote: either way it is the new value.
+    m_value = bounded(parseEditText(text));
+    if (!m_editing)
+        showValue();
+}
+
+bool CurrencyEdit::keepsNumber(QChar key) const
+{
+    QString result = text();
+    int at = cursorPosition();
+    if (hasSelectedText()) {
+        at = selectionStart();
+        result.remove(at, selectedText().size());
+    }
+    result.insert(at, key);
+
+    const bool negativesAllowed = !m_minimum || *m_minimum < Currency();
+    qsizetype i = 0;
+    if (negativesAllowed && result.startsWith(u'-'))
+        ++i;
+    bool seenComma = false;
+    for (; i < result.size(); ++i) {
+        const QChar c = result[i];
+        if (c == kDecimal && !seenComma)
+            seenComma = true;
+        else if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+void CurrencyEdit::typeCharacter(QChar key)
+{
+    Q_EMIT keyPress(key);
+    if (key.isNull())
+        return;
+    if (key == kBackspace) {
+        backspace();
+        return;
+    }
+    if (keepsNumber(key))
+        insert(QString(key));
+}
+
+void CurrencyEdit::pasteFiltered(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    if (!m_editing) {
+        m_editing = true;
+        showValue();
+    }
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    for (const QChar c : pasted)
+        typeCharacter(c);
+}
+
+void CurrencyEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFiltered();
+        event->accept();
+        return;
+    }
+    if (isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (!m_editing) {
+        m_editing = true;
+        showValue();
+    }
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event->key() == Qt::Key_Backspace && !command) {
+        typeCharacter(kBackspace);
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable =
+        !typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isPrint(); });
+    if (printable && !command) {
+        for (const QChar c : typed)
+            typeCharacter(c);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CurrencyEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (isReadOnly() || event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+    for (const QChar c : event->commitString())
+        typeCharacter(c);
+}
+
+void CurrencyEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection on X11: through the filters too.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        pasteFiltered(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CurrencyEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The program's own menu, in Spanish, whose "Pegar" filters the text.
+    QMenu menu(this);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    menu.addAction(QStringLiteral("&Deshacer"), QKeySequence::Undo, this, &QLineEdit::undo)
+        ->setEnabled(editable && isUndoAvailable());
+    menu.addAction(QStringLiteral("&Rehacer"), QKeySequence::Redo, this, &QLineEdit::redo)
+        ->setEnabled(editable && isRedoAvailable());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Cor&tar"), QKeySequence::Cut, this, &QLineEdit::cut)
+        ->setEnabled(editable && selected);
+    menu.addAction(QStringLiteral("&Copiar"), QKeySequence::Copy, this, &QLineEdit::copy)->setEnabled(selected);
+    menu.addAction(QStringLiteral("&Pegar"), QKeySequence::Paste, this, [this] { pasteFiltered(); })
+        ->setEnabled(editable && !QGuiApplication::clipboard()->text().isEmpty());
+    menu.addAction(QStringLiteral("&Eliminar"), this, &QLineEdit::del)->setEnabled(editable && selected);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Seleccionar &todo"), QKeySequence::SelectAll, this, &QLineEdit::selectAll)
+        ->setEnabled(!text().isEmpty());
+    menu.exec(event->globalPos());
+}
+
+void CurrencyEdit::focusInEvent(QFocusEvent *event)
+{
+    m_hadFocus = true;
+    if (!isReadOnly() && !m_editing) {
+        m_editing = true;
+        showValue();
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+void CurrencyEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!leavesForAnotherControl(event))
+        return;
+    m_editing = false;
+    showValue();
+    if (m_hadFocus) {
+        m_hadFocus = false;
+        Q_EMIT exited();
+    }
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/datepicker.h"
+
+#include <QCalendarWidget>
+#include <QFocusEvent>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
+}
+
+DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
+{
+    setLocale(kSpanish);
+    setCalendarPopup(true);
+    setDisplayFormat(shortFormat());
+    // Typed dates outside the limits fall back to the date held before.
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    calendarWidget()->setLocale(kSpanish);
+    calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+}
+
+QString DatePicker::shortFormat()
+{
+    return QStringLiteral("dd/MM/yyyy");
+}
+
+QString DatePicker::spanishLongFormat()
+{
+    // Qt writes the year as "y", which a date edit cannot edit as a section.
+    QString format = kSpanish.dateFormat(QLocale::LongFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("y"), QLatin1String("yyyy"));
+    return format;
+}
+
+TDateTime DatePicker::value() const
+{
+    return TDateTime::fromQDate(date());
+}
+
+void DatePicker::setValue(TDateTime value)
+{
+    setDate(std::clamp(value.toQDate(), minimumDate(), maximumDate()));
+}
+
+void DatePicker::setLongFormat(bool on)
+{
+    m_longFormat = on;
+    setDisplayFormat(on ? spanishLongFormat() : shortFormat());
+}
+
+void DatePicker::focusInEvent(QFocusEvent *event)
+{
+    m_hadFocus = true;
+    QDateEdit::focusInEvent(event);
+}
+
+void DatePicker::focusOutEvent(QFocusEvent *event)
+{
+    QDateEdit::focusOutEvent(event);
+    // The calendar popup and other windows take the focus only for a while.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    if (m_hadFocus) {
+        m_hadFocus = false;
+        Q_EMIT exited();
+    }
+}

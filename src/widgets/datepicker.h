@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// DatePicker: a date edit with a drop-down calendar, limits and either the
+// short format (05/03/2014) or the Spanish long one ("miércoles, 5 de marzo
+// de 2014"). A date placed in it outside its limits takes the nearest limit;
+// a date typed outside them is refused and the picker keeps its date.
+#pragma once
+
+#include "types/tdatetime.h"
+
+#include <QDateEdit>
+
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+    Q_PROPERTY(bool longFormat READ longFormat WRITE setLongFormat)
+
+public:
+    explicit DatePicker(QWidget *parent = nullptr);
+
+    [[nodiscard]] TDateTime value() const;
+    // The calendar day of value, held within the limits.
+    void setValue(TDateTime value);
+
+    [[nodiscard]] bool longFormat() const { return m_longFormat; }
+    void setLongFormat(bool on);
+
+    [[nodiscard]] static QString shortFormat();
+    [[nodiscard]] static QString spanishLongFormat();
+
+Q_SIGNALS:
+    // The focus went to another control of the same window.
+    void exited();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool m_longFormat = false;
+    bool m_hadFocus = false;
+};

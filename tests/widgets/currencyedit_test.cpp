@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/currencyedit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+Currency money(const char *text)
+{
+    return *Currency::parse(QString::fromUtf8(text));
+}
+
+struct ParseCase {
+    const char *text;
+    const char *expected;
+};
+
+class ParseEditText : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseEditText, ReadsTheTypedNumberRoundedHalfUpToCents)
+{
+    EXPECT_EQ(parseEditText(QString::fromUtf8(GetParam().text)), money(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseEditText,
+                         ::testing::Values(ParseCase{"", "0"}, ParseCase{"-", "0"}, ParseCase{",", "0"},
+                                           ParseCase{"12,", "12"}, ParseCase{"12,3", "12,3"},
+                                           ParseCase{"600,005", "600,01"}, ParseCase{"600,00499", "600"},
+                                           ParseCase{"12,3456", "12,35"}, ParseCase{"-1,005", "-1,01"},
+                                           ParseCase{"0,994", "0,99"}, ParseCase{"99,995", "100"},
+                                           ParseCase{"abc", "0"}, ParseCase{"1,2,3", "0"},
+                                           ParseCase{"100000,00", "100000"}));
+
+TEST(ParseEditTextLimits, HugeNumbersSaturateInsteadOfWrapping)
+{
+    const Currency huge = parseEditText(u"99999999999999999999999999");
+    EXPECT_GT(huge, money("1000000000000"));
+}
+
+// A shown window with two fields, so that focus can move between them.
+struct Form {
+    Form()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(edit = new CurrencyEdit);
+        layout->addWidget(other = new QLineEdit);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        leave();
+    }
+    void enter()
+    {
+        edit->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(edit->hasFocus());
+    }
+    void leave() { other->setFocus(Qt::TabFocusReason); }
+
+    QWidget window;
+    CurrencyEdit *edit = nullptr;
+    QLineEdit *other = nullptr;
+};
+
+TEST(CurrencyEdit, ShowsAPlacedValueRoundedHalfUpAndReadsItBackAsShown)
+{
+    CurrencyEdit edit;
+    edit.setDisplayFormat(QStringLiteral(",0.00 €"));
+    edit.setValue(money("600,006"));
+    EXPECT_EQ(edit.text(), QStringLiteral("600,01 €"));
+    EXPECT_EQ(edit.value(), money("600,01"));
+    edit.setValue(money("600,005"));
+    EXPECT_EQ(edit.value(), money("600,01"));
+    edit.setValue(money("600,0049"));
+    EXPECT_EQ(edit.value(), money("600"));
+}
+
+TEST(CurrencyEdit, ZeroShowsEmptyUnlessAskedOtherwise)
+{
+    CurrencyEdit edit;
+    edit.setDisplayFormat(QStringLiteral(",0.00 €"));
+    edit.setValue(Currency());
+    EXPECT_EQ(edit.text(), QString());
+    edit.setZeroEmpty(false);
+    EXPECT_EQ(edit.text(), QStringLiteral("0,00 €"));
+}
+
+TEST(CurrencyEdit, ValuesOutsideTheLimitsReadAsTheLimit)
+{
+    CurrencyEdit edit;
+    edit.setMinimumValue(QStringLiteral("0"));
+    edit.setMaximumValue(QStringLiteral("110"));
+    edit.setValue(money("-5"));
+    EXPECT_EQ(edit.value(), Currency());
+    edit.setValue(money("150"));
+    EXPECT_EQ(edit.value(), money("110"));
+    edit.setText(QStringLiteral("200"));
+    EXPECT_EQ(edit.value(), money("110"));
+    EXPECT_EQ(edit.minimumValue(), QStringLiteral("0"));
+    EXPECT_EQ(edit.maximumValue(), QStringLiteral("110"));
+}
+
+TEST(CurrencyEdit, ShowsThePlainNumberWhileFocusedAndTheFormatAfter)
+{
+    Form form;
+    form.edit->setDisplayFormat(QStringLiteral(",0.00 €"));
+    form.edit->setValue(money("1234,5"));
+    EXPECT_EQ(form.edit->text(), QStringLiteral("1.234,50 €"));
+    form.enter();
+    EXPECT_EQ(form.edit->text(), QStringLiteral("1234,5"));
+    form.leave();
+    EXPECT_EQ(form.edit->text(), QStringLiteral("1.234,50 €"));
+}
+
+TEST(CurrencyEdit, TypingKeepsTheTextANumberAndTheValueFollowsIt)
+{
+    Form form;
+    form.edit->setMinimumValue(QStringLiteral("0"));
+    form.enter();
+    QTest::keyClicks(form.edit, QStringLiteral("1a2-,,3.4x5"));
+    EXPECT_EQ(form.edit->text(), QStringLiteral("12,345"));
+    EXPECT_EQ(form.edit->value(), money("12,35"));
+    QTest::keyClick(form.edit, Qt::Key_Backspace);
+    EXPECT_EQ(form.edit->text(), QStringLiteral("12,34"));
+    form.leave();
+    EXPECT_EQ(form.edit->text(), QStringLiteral("12,34"));
+}
+
+TEST(CurrencyEdit, NegativesAreTypedOnlyWhereTheMinimumAllowsThem)
+{
+    Form form;
+    form.enter();
+    QTest::keyClicks(form.edit, QStringLiteral("-5"));
+    EXPECT_EQ(form.edit->value(), money("-5"));
+    form.edit->clearValue();
+    form.edit->setMinimumValue(QStringLiteral("0"));
+    QTest::keyClicks(form.edit, QStringLiteral("-5"));
+    EXPECT_EQ(form.edit->value(), money("5"));
+}
+
+TEST(CurrencyEdit, TheOwnersHandlerSeesEveryCharacterFirst)
+{
+    Form form;
+    QString seen;
+    QObject::connect(form.edit, &CurrencyEdit::keyPress, form.edit, [&seen](QChar &key) {
+        seen += key;
+        if (key == u'.')
+            key = u',';
+        else if (key == u'9')
+            key = QChar();
+    });
+    form.enter();
+    QTest::keyClicks(form.edit, QStringLiteral("19.5"));
+    QTest::keyClick(form.edit, Qt::Key_Backspace);
+    EXPECT_EQ(seen, QStringLiteral("19.5\b"));
+    EXPECT_EQ(form.edit->text(), QStringLiteral("1,"));
+}
+
+TEST(CurrencyEdit, APasteGoesThroughTheSameFilters)
+{
+    Form form;
+    form.edit->setMinimumValue(QStringLiteral("0"));
+    QObject::connect(form.edit, &CurrencyEdit::keyPress, form.edit, [](QChar &key) {
+        if (key == u'.')
+            key = u',';
+    });
+    form.edit->setValue(money("7"));
+    form.enter();
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("7"));
+
+    QApplication::clipboard()->setText(QStringLiteral("-5"));
+    form.edit->selectAll();
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("5")); // only what the filters let through
+
+    QApplication::clipboard()->setText(QStringLiteral("12.5"));
+    form.edit->selectAll();
+    QTest::keyClick(form.edit, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(form.edit->text(), QStringLiteral("12,5"));
+}
+
+TEST(CurrencyEdit, TheContextMenuPastesThroughTheFiltersToo)
+{
+    Form form;
+    form.edit->setValue(money("3"));
+    form.enter();
+    form.edit->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("x4y"));
+    bool found = false;
+    QTimer::singleShot(0, form.edit, [&found] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        const auto actions = menu->actions();
+        for (QAction *action : actions) {
+            if (action->text().startsWith(QStringLiteral("&Pegar"))) {
+                found = true;
+                action->trigger();
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), form.edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(form.edit, &event);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(form.edit->text(), QStringLiteral("4"));
+}
+
+TEST(CurrencyEdit, ExitFiresWhenTheFocusGoesToAnotherControlOnly)
+{
+    Form form;
+    int exits = 0;
+    QObject::connect(form.edit, &CurrencyEdit::exited, form.edit, [&exits] { ++exits; });
+    form.enter();
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(form.edit, &popup);
+    QFocusEvent otherWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(form.edit, &otherWindow);
+    EXPECT_EQ(exits, 0);
+    form.leave();
+    EXPECT_EQ(exits, 1);
+    // A focus-out without a focus-in before it (a focus moved on inside an
+    // exit handler) is no exit.
+    QFocusEvent stray(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(form.edit, &stray);
+    EXPECT_EQ(exits, 1);
+}
+
+TEST(CurrencyEdit, ReadOnlyFieldsTakeNoTypingNorPaste)
+{
+    Form form;
+    form.edit->setReadOnly(true);
+    form.edit->setValue(money("2"));
+    form.enter();
+    QTest::keyClicks(form.edit, QStringLiteral("5"));
+    QApplication::clipboard()->setText(QStringLiteral("9"));
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("2"));
+}
+} // namespace

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/datepicker.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+TEST(DatePicker, ShortFormatIsDayMonthYearWithLeadingZeros)
+{
+    DatePicker picker;
+    picker.setValue(TDateTime::fromYmd(2014, 3, 5));
+    EXPECT_EQ(picker.text(), QStringLiteral("05/03/2014"));
+}
+
+TEST(DatePicker, LongFormatIsTheSpanishLongDate)
+{
+    DatePicker picker;
+    picker.setLongFormat(true);
+    picker.setValue(TDateTime::fromYmd(2014, 3, 5));
+    EXPECT_EQ(picker.text(), QStringLiteral("miércoles, 5 de marzo de 2014"));
+    picker.setValue(TDateTime::fromYmd(2014, 12, 31));
+    EXPECT_EQ(picker.text(), QStringLiteral("miércoles, 31 de diciembre de 2014"));
+}
+
+TEST(DatePicker, APlacedDateOutsideTheLimitsTakesTheNearestLimit)
+{
+    DatePicker picker;
+    picker.setMinimumDate(QDate(2010, 1, 1));
+    picker.setMaximumDate(QDate(2014, 12, 31));
+    picker.setValue(TDateTime::fromYmd(2026, 12, 8));
+    EXPECT_EQ(picker.value(), TDateTime::fromYmd(2014, 12, 31));
+    picker.setValue(TDateTime::fromYmd(2001, 5, 1));
+    EXPECT_EQ(picker.value(), TDateTime::fromYmd(2010, 1, 1));
+    picker.setValue(TDateTime(TDateTime::fromYmd(2012, 2, 29).value() + 0.75));
+    EXPECT_EQ(picker.value(), TDateTime::fromYmd(2012, 2, 29));
+}
+
+TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *picker = new DatePicker;
+    auto *other = new QLineEdit;
+    layout->addWidget(picker);
+    layout->addWidget(other);
+    picker->setMinimumDate(QDate(2010, 1, 1));
+    picker->setMaximumDate(QDate(2014, 12, 31));
+    picker->setValue(TDateTime::fromYmd(2013, 6, 2));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    int exits = 0;
+    QObject::connect(picker, &DatePicker::exited, picker, [&exits] { ++exits; });
+    picker->setFocus(Qt::TabFocusReason);
+    // Day, month, year sections: type 02/06/2015 over the whole text.
+    picker->setCurrentSectionIndex(0);
+    QTest::keyClicks(picker, QStringLiteral("02062015"));
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(exits, 1);
+    EXPECT_LE(picker->value(), TDateTime::fromYmd(2014, 12, 31));
+    EXPECT_GE(picker->value(), TDateTime::fromYmd(2010, 1, 1));
+}
+} // namespace

@@ -3,7 +3,9 @@
 // laid out; Qt's .ui format only knows point sizes.
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -31,4 +33,15 @@ inline QFont pixelFont(const QString &family, int pixels, bool bold = false, boo
 inline void setPixelFont(QWidget *widget, const QString &family, int pixels, bool bold = false, bool underline = false)
 {
     widget->setFont(pixelFont(family, pixels, bold, underline));
+}
+
+// Text colour through the palette: a style sheet would cut the widget off
+// from its parent's font.
+inline void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
 }

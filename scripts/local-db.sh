@@ -4,7 +4,7 @@
 # trying plusvalia-admin and for the tests. No systemd: the server runs as a
 # plain background process and is stopped by its own pid.
 #
-#   scripts/local-db.sh start [--dir D] [--port P] [--test]
+#   scripts/local-db.sh start [--dir D] [--port P] [--test] [--keep-data]
 #   scripts/local-db.sh stop  [--dir D]
 #
 # start creates the server's files under D (once), starts it, loads the schema
@@ -13,13 +13,14 @@
 #     writes the connection settings plusvalia-admin reads and prints them;
 #   - with --test: listens on the socket only and prints "export" lines for the
 #     tests (PLUSVALIA_TEST_DB_SOCKET, _NAME, _USER) to be eval'd.
+# --keep-data restarts a server on D without reloading its database.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 sql_dir=$(cd "$here/../src/db/sql" && pwd)
 
 usage() {
-  echo "Uso: $0 start|stop [--dir DIRECTORIO] [--port PUERTO] [--test]" >&2
+  echo "Uso: $0 start|stop [--dir DIRECTORIO] [--port PUERTO] [--test] [--keep-data]" >&2
   exit 2
 }
 
@@ -29,11 +30,13 @@ shift
 dir="${XDG_STATE_HOME:-$HOME/.local/state}/plusvalia/local-db"
 port=3307
 test_mode=0
+keep_data=0
 while (($#)); do
   case $1 in
   --dir) dir=${2:?}; shift 2 ;;
   --port) port=${2:?}; shift 2 ;;
   --test) test_mode=1; shift ;;
+  --keep-data) keep_data=1; shift ;;
   *) usage ;;
   esac
 done
@@ -129,13 +132,13 @@ start)
   fi
   start_server
   if ((test_mode)); then
-    load_database plusvalia_test
+    ((keep_data)) || load_database plusvalia_test
     printf 'export PLUSVALIA_TEST_DB_SOCKET=%q\n' "$dir/mysql.sock"
     echo 'export PLUSVALIA_TEST_DB_NAME=plusvalia_test'
     echo 'export PLUSVALIA_TEST_DB_USER=root'
     printf 'export PLUSVALIA_LOCAL_DB=%q\n' "$here/local-db.sh"
   else
-    load_database plusvalia
+    ((keep_data)) || load_database plusvalia
     password=$(head -c 12 /dev/urandom | base64 | tr -d '/+=')
     sql <<EOF
 CREATE OR REPLACE USER 'plusvalia'@'localhost' IDENTIFIED BY '$password';

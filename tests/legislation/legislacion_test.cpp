@@ -183,6 +183,21 @@ TEST_F(LegislationWindow, VolverClosesTheWindow)
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(LegislationWindow, EnterClosesOnlyFromVolver)
+{
+    radio(form, 1)->setFocus();
+    QTest::keyClick(radio(form, 1), Qt::Key_Return);
+    EXPECT_TRUE(form.isVisible());
+    memo(form)->setFocus();
+    QTest::keyClick(memo(form), Qt::Key_Enter);
+    EXPECT_TRUE(form.isVisible());
+
+    auto *volver = form.findChild<QPushButton *>(QStringLiteral("BitBtn1"));
+    volver->setFocus();
+    QTest::keyClick(volver, Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+}
+
 TEST_F(LegislationWindow, CannotBeResizedOrMaximised)
 {
     EXPECT_EQ(form.minimumSize(), QSize(740, 555));

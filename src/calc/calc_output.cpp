@@ -254,17 +254,25 @@ QString summaryLine(const QString &caption, const QString &value)
 
 void appendFixed4(std::string &out, Currency value)
 {
+    // Written backwards into a local buffer and appended once: the batch
+    // writes some forty of these per row.
     const std::int64_t raw = value.raw();
     std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    std::array<char, 32> text{};
+    char *const end = text.data() + text.size();
+    char *p = end;
+    for (int i = 0; i < 4; ++i) {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
     if (raw < 0)
-        out += '-';
-    std::array<char, 24> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / Currency::Scale);
-    out.append(digits.data(), result.ptr);
-    magnitude %= Currency::Scale;
-    const std::array<char, 5> fraction = {'.', char('0' + magnitude / 1000), char('0' + magnitude / 100 % 10),
-                                          char('0' + magnitude / 10 % 10), char('0' + magnitude % 10)};
-    out.append(fraction.data(), fraction.size());
+        *--p = '-';
+    out.append(p, end);
 }
 
 void appendJson(std::string &out, const SimulationValues &values, long long row)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/calc_cli.h"
 #include "calc/calc_inputs.h"
+#include "calc/calc_output.h"
 
 #include <gtest/gtest.h>
 
@@ -526,4 +527,19 @@ TEST(CalcExecutable, ReadsStandardInputAndReportsItsStatus)
     EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
     EXPECT_EQ(QString::fromUtf8(refused.readAllStandardError()),
               u"Falta el valor catastral del suelo para realizar la simulación\n");
+}
+
+TEST(CalcOutput, FourDecimalsExactlyAtEveryMagnitude)
+{
+    const auto fixed = [](Currency value) {
+        std::string text;
+        appendFixed4(text, value);
+        return text;
+    };
+    EXPECT_EQ(fixed(Currency()), "0.0000");
+    EXPECT_EQ(fixed(Currency::fromRaw(1)), "0.0001");
+    EXPECT_EQ(fixed(Currency::fromRaw(-1)), "-0.0001");
+    EXPECT_EQ(fixed(Currency::fromRaw(51000800)), "5100.0800");
+    EXPECT_EQ(fixed(Currency::max()), "922337203685477.5807");
+    EXPECT_EQ(fixed(Currency::min()), "-922337203685477.5808");
 }

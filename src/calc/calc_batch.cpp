@@ -13,6 +13,7 @@
 namespace {
 constexpr std::size_t kFlushBytes = 1 << 16;
 constexpr long long kProgressEvery = 1 << 14;
+constexpr std::size_t kMaxRecordBytes = 1 << 20;
 
 // Reads CSV records one at a time; a quoted cell may hold the delimiter,
 // doubled quotes and line ends.
@@ -90,25 +91,27 @@ private:
             m_record = line;
             return true;
         }
-        // A quoted cell may run over several lines: gather them.
+        // A quoted cell may run over several lines: gather them, but never
+        // past a bound, so a stray quote cannot pull the whole file into memory.
         m_joined.assign(line);
-        while (quotesOpen(m_joined) && readLine(line)) {
+        bool open = oddQuotes(line);
+        while (open && m_joined.size() < kMaxRecordBytes && readLine(line)) {
             m_joined += '\n';
             m_joined += line;
+            open = open != oddQuotes(line);
         }
         m_record = m_joined;
         return true;
     }
 
-    static bool quotesOpen(std::string_view text)
+    static bool oddQuotes(std::string_view text)
     {
-        bool open = false;
-        for (const char c : text) {
-            if (c == '"')
-                open = !open;
-        }
-        return open;
+        bool odd = false;
+        for (const char c : text)
+            odd = odd != (c == '"');
+        return odd;
     }
+
 
     void splitQuoted(std::vector<std::string_view> &cells)
     {

@@ -8,8 +8,11 @@ export QT_QPA_PLATFORM=offscreen
 # Tests that need the database server get a throwaway MariaDB on loopback.
 if [[ -x scripts/local-db.sh ]]; then
   db_dir=$(mktemp -d /tmp/plusvalia-testdb.XXXXXX)
-  trap 'scripts/local-db.sh stop --dir "$db_dir" >/dev/null 2>&1 || true; rm -rf "$db_dir"' EXIT
-  eval "$(scripts/local-db.sh start --dir "$db_dir" --test)"
+  # The trap runs after "cd build": give the script's full path.
+  local_db="$PWD/scripts/local-db.sh"
+  trap '"$local_db" stop --dir "$db_dir" >/dev/null 2>&1 || true; rm -rf "$db_dir"' EXIT
+  db_env=$("$local_db" start --dir "$db_dir" --test) # a server that cannot start fails the run
+  eval "$db_env"
 fi
 
 cd build

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "app/startup.h"
+
+#include "app/fmensaje.h"
+#include "app/form_inicio.h"
+#include "db/datamodule.h"
+
+#include <QApplication>
+
+void CreateStartupObjects()
+{
+    new TDataModule1();
+    new TForm_inicio();
+    new TFMensaje();
+}
+
+void DestroyStartupObjects()
+{
+    delete FMensaje;
+    delete Form_inicio;
+    delete DataModule1;
+}
+
+int RunApplication(QApplication &app)
+{
+    CreateStartupObjects();
+    Form_inicio->show();
+    const int status = app.exec();
+    DestroyStartupObjects();
+    return status;
+}

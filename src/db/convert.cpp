@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "db/convert.h"
+
+#include "db/apperror.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QChar decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
+[[noreturn]] void notInteger(const QString &text)
+{
+    throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+}
+
+[[noreturn]] void notFloat(const QString &text)
+{
+    throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+}
+
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+} // namespace
+
+int strToInt(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == u' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+    if (i == text.size())
+        notInteger(text);
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isAsciiDigit(text.at(i)))
+            notInteger(text);
+        value = value * 10 + (text.at(i).unicode() - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            notInteger(text);
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        notInteger(text);
+    return static_cast<int>(value);
+}
+
+double strToFloat(const QString &text)
+{
+    const QChar separator = decimalSeparator();
+    const QString body = text.trimmed();
+    // Build the C form by hand so that only this locale's separator counts.
+    QByteArray c;
+    qsizetype i = 0;
+    if (i < body.size() && (body.at(i) == u'+' || body.at(i) == u'-'))
+        c += char(body.at(i++).unicode());
+    int digits = 0;
+    while (i < body.size() && isAsciiDigit(body.at(i))) {
+        c += char(body.at(i++).unicode());
+        ++digits;
+    }
+    if (i < body.size() && body.at(i) == separator) {
+        c += '.';
+        ++i;
+        while (i < body.size() && isAsciiDigit(body.at(i))) {
+            c += char(body.at(i++).unicode());
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        notFloat(text);
+    if (i < body.size() && (body.at(i) == u'e' || body.at(i) == u'E')) {
+        c += 'e';
+        ++i;
+        if (i < body.size() && (body.at(i) == u'+' || body.at(i) == u'-'))
+            c += char(body.at(i++).unicode());
+        int exponentDigits = 0;
+        while (i < body.size() && isAsciiDigit(body.at(i))) {
+            c += char(body.at(i++).unicode());
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            notFloat(text);
+    }
+    if (i != body.size())
+        notFloat(text);
+    bool ok = false;
+    const double value = QString::fromLatin1(c).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        notFloat(text);
+    return value;
+}
+
+QString floatToStr(double value)
+{
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', decimalSeparator());
+    return text;
+}
+
+QString withClosingPeriod(const QString &text)
+{
+    if (!text.isEmpty() && text.back() > QChar(u'.'))
+        return text + u'.';
+    return text;
+}

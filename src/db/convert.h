@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Text <-> number conversions the administration windows use on typed and
+// stored values, with the user's locale's decimal separator. A text that does
+// not convert throws AppError with the conversion's own message.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Decimal integer in the 32-bit range; leading blanks and a sign allowed.
+// Throws "'%s' is not a valid integer value".
+[[nodiscard]] int strToInt(const QString &text);
+// Number written with the locale's decimal separator (no grouping), optional
+// exponent; blanks around it allowed. Throws "'%s' is not a valid floating
+// point value".
+[[nodiscard]] double strToFloat(const QString &text);
+// Shortest general form with at most 15 significant digits and the locale's
+// decimal separator, no grouping: 3.29 -> "3,29", 40 -> "40".
+[[nodiscard]] QString floatToStr(double value);
+// An error text as the message box shows it: a period is appended when the
+// last character sorts after ".".
+[[nodiscard]] QString withClosingPeriod(const QString &text);

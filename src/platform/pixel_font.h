@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// Fonts given by character height in pixels at 96 dpi, as the windows are
+// laid out; Qt's .ui format only knows point sizes.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+
+// The Windows typefaces the windows and the draft name are absent on Linux;
+// map them to metric-compatible or close free fonts (fonts-liberation), so
+// that texts fit the places they were laid out for.
+inline void installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Garamond"), {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+inline QFont pixelFont(const QString &family, int pixels, bool bold = false, bool underline = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+inline void setPixelFont(QWidget *widget, const QString &family, int pixels, bool bold = false, bool underline = false)
+{
+    widget->setFont(pixelFont(family, pixels, bold, underline));
+}
+
+// Text colour through the palette: a style sheet would cut the widget off
+// from its parent's font.
+inline void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// Small A4 templates for the engine's tests.
+#pragma once
+
+#include "report/reporttemplate.h"
+
+#include <gtest/gtest.h>
+
+inline ReportTemplate makeTemplate(const char *objects, bool frame = true)
+{
+    QString error;
+    auto parsed = ReportTemplate::fromJson(
+        QByteArrayLiteral(R"~({"page": {"paper_mm": [210, 297], "margins_mm": [10, 10, 10, 10], "frame": )~") +
+            (frame ? "true" : "false") + R"~(}, "font": {"family": "Arial", "size": 10}, "objects": [)~" + objects +
+            "]}",
+        &error);
+    EXPECT_TRUE(parsed) << error.toStdString();
+    return parsed ? *parsed : ReportTemplate();
+}

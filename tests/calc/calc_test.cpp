@@ -260,6 +260,11 @@ struct RefusalCase {
     const char *message;
 };
 
+void PrintTo(const RefusalCase &c, std::ostream *os)
+{
+    *os << c.message;
+}
+
 class CalcRefusals : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CalcRefusals, MessageOnStandardErrorNothingOnStandardOutput)

@@ -81,6 +81,11 @@ struct DerivedCase {
     const char *settlement;
 };
 
+void PrintTo(const DerivedCase &c, std::ostream *os)
+{
+    *os << c.cadastral << " x " << c.share << " %";
+}
+
 class DerivedValues : public ::testing::TestWithParam<DerivedCase> {};
 
 TEST_P(DerivedValues, AsTheirTwoDecimalFieldsShowThem)
@@ -121,6 +126,11 @@ struct ValidationCase {
     bool hasEndDate;
     ValidationResult expected;
 };
+
+void PrintTo(const ValidationCase &c, std::ostream *os)
+{
+    *os << "cadastral " << c.cadastral << ", age " << c.age << ", expected " << static_cast<int>(c.expected);
+}
 
 class Validation : public ::testing::TestWithParam<ValidationCase> {};
 
@@ -296,6 +306,11 @@ struct SurchargeCase {
     const char *executive;
     const char *total;
 };
+
+void PrintTo(const SurchargeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class Surcharges : public ::testing::TestWithParam<SurchargeCase> {};
 

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -50,17 +51,20 @@ void runSimulation(bool usufruct, TDateTime acquisition, TDateTime accrual, TDat
     IncrementTerms terms;
     ComputeIncrementTerms(acquisition, accrual, terms);
     benchmark::DoNotOptimize(YearsElapsed(acquisition, accrual));
-    std::vector<Currency> quotas;
+    std::array<Currency, 2> quotas{};
+    size_t rights = 1;
     if (usufruct) {
         benchmark::DoNotOptimize(ValueLifeUsufruct(45, value));
         const auto bases = ApportionIncrementBase(0, 45, value, accrual, acquisition, accrual);
         quotas = {bases.first * terms.TaxRate, bases.second * terms.TaxRate};
+        rights = 2;
     } else {
-        quotas = {IncrementBaseFor(value, acquisition, accrual) * terms.TaxRate};
+        quotas[0] = IncrementBaseFor(value, acquisition, accrual) * terms.TaxRate;
     }
     const TDateTime deadline = FilingDeadline(0, 0, accrual);
     const TDateTime interestStart = ExtendedDeadlineStart(0, deadline.addDays(1), accrual);
-    for (const Currency quota : quotas) {
+    for (size_t r = 0; r < rights; ++r) {
+        const Currency quota = quotas[r];
         SurchargeResult surcharge;
         LateFilingSurcharge(0, 0, 0, quota, 0, accrual, filing, surcharge);
         benchmark::DoNotOptimize(surcharge);

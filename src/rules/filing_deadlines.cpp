@@ -27,36 +27,34 @@ constexpr std::array<const char *, 84> kNonWorkingDayTexts = {
 constexpr int kWorkingDaysToFile = 30;
 constexpr int kSunday = 1;
 
-// The texts converted to day numbers, with one mark per day of the span they
-// cover so a lookup is a subtraction and a bit test.
+// The texts converted to day numbers: one mark per day of the span they
+// cover, so a lookup is a subtraction and a bit test.
 struct NonWorkingDayTable {
-    std::array<TDateTime, kNonWorkingDayTexts.size()> days{};
     int firstSerial = 0;
     std::vector<bool> marks;
 
     [[nodiscard]] bool contains(int serial) const
     {
-        const long long offset = static_cast<long long>(serial) - firstSerial;
-        return offset >= 0 && offset < static_cast<long long>(marks.size()) && marks[static_cast<size_t>(offset)];
+        // Days before the span wrap to large offsets and fail the bound too.
+        const auto offset = static_cast<unsigned>(serial - firstSerial);
+        return offset < marks.size() && marks[offset];
     }
 };
 
 NonWorkingDayTable convertTexts()
 {
+    std::vector<int> serials;
+    for (const char *text : kNonWorkingDayTexts)
+        if (const auto day = TDateTime::parseDate(QString::fromLatin1(text)))
+            serials.push_back(day->wholeDays());
     NonWorkingDayTable table;
-    int first = TDateTime::MaxSerial;
-    int last = TDateTime::MinSerial;
-    for (size_t i = 0; i < kNonWorkingDayTexts.size(); ++i) {
-        // The texts are fixed and valid; a bad one would show as a missing day
-        // in the tests, never as a wrong one.
-        table.days[i] = TDateTime::parseDate(QString::fromLatin1(kNonWorkingDayTexts[i])).value_or(TDateTime());
-        first = std::min(first, table.days[i].wholeDays());
-        last = std::max(last, table.days[i].wholeDays());
-    }
-    table.firstSerial = first;
-    table.marks.assign(static_cast<size_t>(last - first + 1), false);
-    for (const TDateTime day : table.days)
-        table.marks[static_cast<size_t>(day.wholeDays() - first)] = true;
+    if (serials.empty())
+        return table;
+    const auto [first, last] = std::minmax_element(serials.begin(), serials.end());
+    table.firstSerial = *first;
+    table.marks.assign(static_cast<size_t>(*last - *first + 1), false);
+    for (const int serial : serials)
+        table.marks[static_cast<size_t>(serial - table.firstSerial)] = true;
     return table;
 }
 
@@ -69,11 +67,6 @@ const NonWorkingDayTable &convertedTable()
 // The table as last filled: none until the first fill. Every fill yields the
 // same 84 days, so a refill only has to point at the table converted once.
 const NonWorkingDayTable *filledTable = nullptr;
-
-bool isWorkingDay(int serial)
-{
-    return TDateTime::fromSerial(serial).dayOfWeek() != kSunday && !(filledTable && filledTable->contains(serial));
-}
 } // namespace
 
 void LoadNonWorkingDays()
@@ -89,14 +82,17 @@ bool IsNonWorkingDay(TDateTime date)
 TDateTime AddThirtyWorkingDays(TDateTime date)
 {
     LoadNonWorkingDays();
+    const NonWorkingDayTable &table = *filledTable;
     const int start = date.wholeDays();
     int day = start;
+    int weekday = date.dayOfWeek();
     int count = 0;
     // The given day never counts. The calendar ends on 31/12/9999: a count
     // that would pass it stops there.
     while (count < kWorkingDaysToFile && day < TDateTime::MaxSerial) {
         ++day;
-        if (isWorkingDay(day))
+        weekday = weekday == 7 ? 1 : weekday + 1;
+        if (weekday != kSunday && !table.contains(day))
             ++count;
     }
     return date.addDays(day - start);

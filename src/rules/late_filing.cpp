@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "rules/rules.h"
 
+#include <array>
+
 namespace {
 constexpr std::int32_t kExecutivePercent = 5;
 constexpr std::int32_t kReducedShare = 75; // percent of the surcharge kept when filed with payment
 constexpr std::int64_t kDaysPerInterestYear = 365;
+
+// Yearly late-payment interest rates, as fractions, from 2009 on.
+constexpr unsigned kFirstRateYear = 2009;
+constexpr std::array<Currency, 6> kYearlyRates = {
+    Currency::fromRaw(500), Currency::fromRaw(500), Currency::fromRaw(500), // 2009 to 2011
+    Currency::fromRaw(500), Currency::fromRaw(500), Currency::fromRaw(500), // 2012 to 2014
+};
 
 std::int32_t surchargePercentFor(std::int32_t monthsLate)
 {
@@ -55,11 +64,12 @@ void LateFilingSurcharge(std::int32_t withPayment, std::int32_t requirement, std
 
 Currency LateInterestRate(std::uint16_t year)
 {
-    // 5 % for every listed year, 2009 to 2014. No other year can come from the
-    // input sheet; the batch calculator may ask for one, and it gets the rate
-    // of the last listed year, 5 %, as well.
-    static_cast<void>(year);
-    return Currency::fromRaw(500);
+    if (year >= kFirstRateYear && year < kFirstRateYear + kYearlyRates.size())
+        return kYearlyRates[year - kFirstRateYear];
+    // No rate is published for other years, and the input sheet's date limits
+    // never ask for one; the batch calculator may. They get the rate of the
+    // last published year, 0.05.
+    return kYearlyRates.back();
 }
 
 Currency LateInterest(std::int32_t requirement, std::int32_t twentyPercent, TDateTime start, TDateTime end,

@@ -23,8 +23,8 @@ enum class UsufructKind : std::int32_t { Life = 0, Temporary = 1 };             
 
 // What a pass reads from the controls of both sheets.
 struct SimulationInputs {
-    Currency cadastralValue;                          // CurrencyEdit_VALORCATASTRAL, two decimals
-    bool revisedValuation = true;                     // CheckBox1 "SI": 40 % reduction
+    Currency cadastralValue;                            // CurrencyEdit_VALORCATASTRAL, two decimals
+    bool revisedValuation = true;                       // CheckBox1 "SI": 40 % reduction
     Currency shareTransferred = Currency::fromInt(100); // CurrencyEdit_COEFICIENTE, percent
     TransferKind transferKind = TransferKind::InterVivos;
     bool extension = false; // CheckBox4 "Prórroga en la presentación"
@@ -34,31 +34,31 @@ struct SimulationInputs {
     Currency age;
     // DT_VENCIMIENTOUSUFRUCTO; a temporary usufruct without one cannot be valued.
     std::optional<TDateTime> usufructEnd;
-    TDateTime acquisitionDate; // DT_ADQUISICION
-    TDateTime accrualDate;     // DT_DEVENGO
-    TDateTime filingDate;      // DT_PRESENTACION
-    bool bonusChecked = false;                    // CheckBox3 "Bonificaciones en la cuota"
-    QString bonusDescription;                     // text of ComboBox_bonificacion
+    TDateTime acquisitionDate;                         // DT_ADQUISICION
+    TDateTime accrualDate;                             // DT_DEVENGO
+    TDateTime filingDate;                              // DT_PRESENTACION
+    bool bonusChecked = false;                         // CheckBox3 "Bonificaciones en la cuota"
+    QString bonusDescription;                          // text of ComboBox_bonificacion
     QString bonusPercentageText = QStringLiteral("0"); // text of Edit_Bonificacion
-    bool paidAtFiling = true;      // CheckBox7 "Presentación con Ingreso"
-    bool priorRequirement = false; // CheckBox8
+    bool paidAtFiling = true;                          // CheckBox7 "Presentación con Ingreso"
+    bool priorRequirement = false;                     // CheckBox8
 };
 
 // The twelve lines of one right, plus the values its print needs.
 struct RightResult {
-    Currency rightValue;    // value of the right: reduced value x share (x right share)
-    Currency incrementBase; // line 1
-    Currency grossQuota;    // line 3
-    Currency bonusAmount;   // line 4
-    Currency netQuota;      // line 5
+    Currency rightValue;               // value of the right: reduced value x share (x right share)
+    Currency incrementBase;            // line 1
+    Currency grossQuota;               // line 3
+    Currency bonusAmount;              // line 4
+    Currency netQuota;                 // line 5
     std::int32_t surchargePercent = 0; // line 6
     Currency surchargeAmount;          // line 7
     Currency reducedSurcharge;         // line 8
     Currency lateInterest;             // line 9
     std::int32_t executivePercent = 0; // line 10, from this right's own SurchargeResult
     Currency executiveAmount;          // line 11
-    Currency total;       // line 12: lines 5 + 8 + 9 + 11 summed exactly, then rounded to cents
-    Currency amountToPay; // the same sum, unrounded (IMPORTEAPAGAR)
+    Currency total;                    // line 12: lines 5 + 8 + 9 + 11 summed exactly, then rounded to cents
+    Currency amountToPay;              // the same sum, unrounded (IMPORTEAPAGAR)
 };
 
 // Everything a pass stores; a fresh window starts from these defaults.
@@ -76,22 +76,22 @@ struct SimulationValues {
     Currency bonusPercentage;
     Currency cadastralValue;
     Currency reducedValue;
-    Currency shareTransferred;   // percent
+    Currency shareTransferred; // percent
     Currency valueForSettlement;
-    Currency rightPercentage;    // 100, or the usufruct's whole percent
+    Currency rightPercentage; // 100, or the usufruct's whole percent
     TDateTime accrualDate;
     TDateTime acquisitionDate;
     TDateTime filingDate;
     std::int32_t yearsElapsed = 0;
-    Currency annualPercentage;   // percent, 2.97
-    Currency totalPercentage;    // fraction, 0.2970
-    Currency taxRate;            // percent, 28.62
-    Currency provisionalBase;    // reduced value x total percentage
-    TDateTime filingDeadline;    // last day of the filing period
-    TDateTime interestStart;     // start of the late-interest period
-    RightResult fullOwnership;   // set only by a full-ownership pass
-    RightResult bareOwnership;   // set only by a bare-ownership-and-usufruct pass
-    RightResult usufruct;        // likewise
+    Currency annualPercentage; // percent, 2.97
+    Currency totalPercentage;  // fraction, 0.2970
+    Currency taxRate;          // percent, 28.62
+    Currency provisionalBase;  // reduced value x total percentage
+    TDateTime filingDeadline;  // last day of the filing period
+    TDateTime interestStart;   // start of the late-interest period
+    RightResult fullOwnership; // set only by a full-ownership pass
+    RightResult bareOwnership; // set only by a bare-ownership-and-usufruct pass
+    RightResult usufruct;      // likewise
 };
 
 inline const QString RightNameFull = QStringLiteral("PLENA PROPIEDAD");

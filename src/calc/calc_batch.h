@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// The calculator's batch: reads simulations as CSV rows from a stream and
+// writes one answer per row, in input order, as it goes, so memory stays
+// flat whatever the size of the input.
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+
+enum class BatchFormat { Csv, JsonLines };
+
+struct BatchSummary {
+    long long rows = 0;
+    long long refused = 0;
+    // Set when the input could not be read (no header, an unknown column, a
+    // read failure) or the output could not be written.
+    QString fatalError;
+};
+
+// Called every few thousand rows with the count so far and the bytes read.
+using BatchProgress = std::function<void(long long rows, long long bytesRead)>;
+
+[[nodiscard]] BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format,
+                                    const BatchProgress &progress = {});

@@ -94,15 +94,27 @@ Currency CurrencyEdit::value() const
 void CurrencyEdit::setValue(Currency value)
 {
     m_value = bounded(value.roundedToCents());
+    const QString text = canonicalEditText();
+    const bool textChanged = text != m_editText;
+    m_editText = text;
     showValue();
+    if (textChanged)
+        Q_EMIT changed();
 }
 
 void CurrencyEdit::clearValue()
 {
-    m_value = Currency();
-    m_settingText = true;
-    setText(QString());
-    m_settingText = false;
+    setEditText(QString());
+}
+
+void CurrencyEdit::setEditText(const QString &text)
+{
+    m_value = bounded(parseEditText(text));
+    if (text == m_editText)
+        return;
+    m_editText = text;
+    showValue();
+    Q_EMIT changed();
 }
 
 void CurrencyEdit::setDisplayFormat(const QString &pattern)
@@ -119,7 +131,8 @@ QString CurrencyEdit::minimumValue() const
 void CurrencyEdit::setMinimumValue(const QString &limit)
 {
     m_minimum = parseLimit(limit);
-    setValue(m_value);
+    m_value = bounded(m_value);
+    showValue();
 }
 
 QString CurrencyEdit::maximumValue() const
@@ -130,7 +143,8 @@ QString CurrencyEdit::maximumValue() const
 void CurrencyEdit::setMaximumValue(const QString &limit)
 {
     m_maximum = parseLimit(limit);
-    setValue(m_value);
+    m_value = bounded(m_value);
+    showValue();
 }
 
 void CurrencyEdit::setZeroEmpty(bool on)
@@ -148,7 +162,7 @@ Currency CurrencyEdit::bounded(Currency value) const
     return value;
 }
 
-QString CurrencyEdit::editText() const
+QString CurrencyEdit::canonicalEditText() const
 {
     if (m_zeroEmpty && m_value.isZero())
         return QString();
@@ -157,11 +171,13 @@ QString CurrencyEdit::editText() const
 
 void CurrencyEdit::showValue()
 {
-    QString shown;
-    if (m_editing)
-        shown = editText();
-    else if (!(m_zeroEmpty && m_value.isZero()))
-        shown = m_displayFormat.isEmpty() ? m_value.toPlainText() : formatWithPattern(m_value, m_displayFormat);
+    QString shown = m_editText;
+    if (!m_editing) {
+        if (m_zeroEmpty && m_value.isZero())
+            shown.clear();
+        else
+            shown = m_displayFormat.isEmpty() ? m_value.toPlainText() : formatWithPattern(m_value, m_displayFormat);
+    }
     if (shown == text())
         return;
     m_settingText = true;
@@ -173,10 +189,22 @@ void CurrencyEdit::onTextChanged(const QString &text)
 {
     if (m_settingText)
         return;
-    // Typed text, or text an owner wrote: either way it is the new value.
+    if (!m_editing) {
+        // Someone wrote the shown text directly: take it as the new edit text.
+        setEditText(text);
+        return;
+    }
     m_value = bounded(parseEditText(text));
-    if (!m_editing)
-        showValue();
+    m_editText = text;
+    Q_EMIT changed();
+}
+
+void CurrencyEdit::startEditing()
+{
+    if (m_editing || isReadOnly())
+        return;
+    m_editing = true;
+    showValue();
 }
 
 bool CurrencyEdit::keepsNumber(QChar key) const
@@ -221,10 +249,7 @@ void CurrencyEdit::pasteFiltered(QClipboard::Mode mode)
 {
     if (isReadOnly())
         return;
-    if (!m_editing) {
-        m_editing = true;
-        showValue();
-    }
+    startEditing();
     const QString pasted = QGuiApplication::clipboard()->text(mode);
     for (const QChar c : pasted)
         typeCharacter(c);
@@ -241,10 +266,7 @@ void CurrencyEdit::keyPressEvent(QKeyEvent *event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (!m_editing) {
-        m_editing = true;
-        showValue();
-    }
+    startEditing();
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (event->key() == Qt::Key_Backspace && !command) {
         typeCharacter(kBackspace);
@@ -312,10 +334,7 @@ void CurrencyEdit::contextMenuEvent(QContextMenuEvent *event)
 void CurrencyEdit::focusInEvent(QFocusEvent *event)
 {
     m_hadFocus = true;
-    if (!isReadOnly() && !m_editing) {
-        m_editing = true;
-        showValue();
-    }
+    startEditing();
     QLineEdit::focusInEvent(event);
 }
 
@@ -325,6 +344,12 @@ void CurrencyEdit::focusOutEvent(QFocusEvent *event)
     if (!leavesForAnotherControl(event))
         return;
     m_editing = false;
+    // Leaving tidies the typed text into the value it stands for.
+    const QString tidy = canonicalEditText();
+    if (tidy != m_editText) {
+        m_editText = tidy;
+        Q_EMIT changed();
+    }
     showValue();
     if (m_hadFocus) {
         m_hadFocus = false;

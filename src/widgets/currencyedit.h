@@ -9,6 +9,11 @@
 // field's own rule that the text stay a number (digits, one decimal comma,
 // a leading "-" only when negatives are allowed).
 //
+// Like the edit fields it imitates, the field keeps its edit text apart
+// from what it shows: editText() is the number as typed (or as the program
+// wrote it), changed() reports every change of it, and the display pattern
+// only decides what the field shows while it does not have the focus.
+//
 // Reading gives the value as shown: rounded half up to cents and held
 // between the minimum and the maximum (a value outside reads as the limit).
 #pragma once
@@ -35,6 +40,9 @@ public:
     void setValue(Currency value);
     // Empties the field: it then reads 0.
     void clearValue();
+    // The number as typed: "12,3456", "100", "" (empty reads 0).
+    [[nodiscard]] QString editText() const { return m_editText; }
+    void setEditText(const QString &text);
 
     // Pattern of numberformat.h; empty shows the plain number.
     [[nodiscard]] QString displayFormat() const { return m_displayFormat; }
@@ -55,6 +63,8 @@ Q_SIGNALS:
     // One character about to be entered ('\b' for Backspace); the handler
     // may replace it or set it to QChar() to discard it.
     void keyPress(QChar &key);
+    // The edit text changed (typing, pasting or the program).
+    void changed();
     // The focus went to another control of the same window.
     void exited();
 
@@ -72,10 +82,12 @@ private:
     [[nodiscard]] bool keepsNumber(QChar key) const;
     [[nodiscard]] Currency bounded(Currency value) const;
     void onTextChanged(const QString &text);
+    void startEditing();
     void showValue();
-    [[nodiscard]] QString editText() const;
+    [[nodiscard]] QString canonicalEditText() const;
 
     Currency m_value;
+    QString m_editText;
     QString m_displayFormat;
     std::optional<Currency> m_minimum;
     std::optional<Currency> m_maximum;

@@ -69,3 +69,10 @@ void DatePicker::focusOutEvent(QFocusEvent *event)
         Q_EMIT exited();
     }
 }
+
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    // Tab leaves the picker, as in the rest of the window; the arrow keys
+    // move between the day, month and year.
+    return QWidget::focusNextPrevChild(next);
+}

@@ -33,6 +33,7 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool m_longFormat = false;

@@ -245,3 +245,24 @@ TEST(CurrencyEdit, ReadOnlyFieldsTakeNoTypingNorPaste)
     EXPECT_EQ(form.edit->value(), money("2"));
 }
 } // namespace
+
+namespace {
+TEST(CurrencyEdit, KeepsTheEditTextApartFromWhatItShows)
+{
+    CurrencyEdit edit;
+    edit.setDisplayFormat(QStringLiteral(",0.00 ;"));
+    int changes = 0;
+    QObject::connect(&edit, &CurrencyEdit::changed, &edit, [&changes] { ++changes; });
+    edit.setValue(money("100"));
+    EXPECT_EQ(edit.text(), QStringLiteral("100,00 "));
+    EXPECT_EQ(edit.editText(), QStringLiteral("100"));
+    EXPECT_EQ(changes, 1);
+    edit.setValue(money("100"));
+    EXPECT_EQ(changes, 1);
+    edit.setEditText(QStringLiteral("12,"));
+    EXPECT_EQ(edit.editText(), QStringLiteral("12,"));
+    EXPECT_EQ(edit.value(), money("12"));
+    EXPECT_EQ(edit.text(), QStringLiteral("12,00 "));
+    EXPECT_EQ(changes, 2);
+}
+} // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/datepicker.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -62,5 +63,24 @@ TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
     EXPECT_EQ(exits, 1);
     EXPECT_LE(picker->value(), TDateTime::fromYmd(2014, 12, 31));
     EXPECT_GE(picker->value(), TDateTime::fromYmd(2010, 1, 1));
+}
+} // namespace
+
+namespace {
+TEST(DatePicker, TabLeavesThePickerInsteadOfWalkingItsSections)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *picker = new DatePicker;
+    auto *other = new QLineEdit;
+    layout->addWidget(picker);
+    layout->addWidget(other);
+    picker->setLongFormat(true);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), other);
 }
 } // namespace

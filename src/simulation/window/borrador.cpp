@@ -1,0 +1,556 @@
+// SPDX-License-Identifier: MIT
+#include "simulation/window/borrador.h"
+
+#include "artwork/artwork.h"
+#include "legislation/legislacion.h"
+#include "platform/platform.h"
+#include "platform/window_frame.h"
+#include "rules/rules.h"
+#include "ui_borrador.h"
+#include "widgets/pixelfonts.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QToolTip>
+
+#include <array>
+
+TForm_borrador1 *Form_borrador1 = nullptr;
+
+namespace {
+const QString kInputTitle = QStringLiteral("Entrada de Datos!!");
+const QString kErrorTitle = QStringLiteral("Error");
+const QString kTransferCaption = QStringLiteral("Fecha de Transmisión (Devengo del Impuesto)");
+const QString kDeathCaption = QStringLiteral("Fecha de Fallecimiento (Devengo del Impuesto)");
+const QString kWarning =
+    QStringLiteral("ATENCIÓN!! La administración podrá incoar el correspondiente Expediente Sancionador");
+const QString kTaxRateText = QStringLiteral("28,62 %");
+const QString kBonusPercent = QStringLiteral("95");
+const QString kNoBonus = QStringLiteral("0");
+// Hints stay up 25 minutes while the window is shown.
+constexpr int kHintMilliseconds = 1'500'000;
+// Typing stops once the cadastral value exceeds ten million.
+const Currency kTypingCap = Currency::fromInt(10'000'000);
+const Currency kWholeShare = Currency::fromInt(100);
+// The field separators are Spanish whatever the desktop's locale.
+constexpr QChar kThousands = u'.';
+constexpr QChar kDecimal = u',';
+constexpr QChar kBackspace = u'\b';
+
+// Key filters A and B: "." is entered as ","; only Backspace, "," and digits pass.
+void digitsAndComma(QChar &key)
+{
+    if (key == kThousands)
+        key = kDecimal;
+    if (key != kBackspace && key != kDecimal && !(key >= u'0' && key <= u'9'))
+        key = QChar();
+}
+
+QString percentText(std::int32_t percent)
+{
+    return QString::number(percent) + QStringLiteral(" %");
+}
+} // namespace
+
+TForm_borrador1::TForm_borrador1(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_borrador1>())
+{
+    Form_borrador1 = this;
+    ui->setupUi(this);
+    applyPixelSizes(this);
+    fixWindowFrame(this, QSize(754, 638), TitleButtons::SystemMenuAndMinimise);
+
+    ui->BitBtn4->setIcon(Artwork::icon(Artwork::Glyph::Back, 16));
+    for (QPushButton *print : {ui->BitBtn_PLENAPROPIEDAD, ui->BitBtn_NUDAPROPIEDAD, ui->BitBtn_USUFRUCTO})
+        print->setIcon(Artwork::icon(Artwork::Glyph::Tick, 16));
+    // The extension's hint is shown only while the extension can be asked for.
+    m_checkBox4Hint = ui->CheckBox4->toolTip();
+    ui->CheckBox4->setToolTip(QString());
+    ui->ComboBox_bonificacion->setCurrentIndex(-1);
+    connectHandlers();
+}
+
+TForm_borrador1::~TForm_borrador1()
+{
+    // Controls losing the focus while they are torn down must not reach
+    // handlers of a window that is half gone.
+    const auto children = findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->disconnect(this);
+    if (m_hintTimeSet)
+        qApp->removeEventFilter(this);
+    if (Form_borrador1 == this)
+        Form_borrador1 = nullptr;
+}
+
+void TForm_borrador1::connectHandlers()
+{
+    using F = TForm_borrador1;
+    connect(ui->RadioGroup1, &RadioGroup::changed, this, &F::RadioGroup1Click);
+    connect(ui->RadioGroup2, &RadioGroup::changed, this, &F::RadioGroup2Click);
+    connect(ui->RadioGroup3, &RadioGroup::changed, this, &F::RadioGroup3Click);
+    connect(ui->CheckBox1, &QCheckBox::clicked, this, &F::CheckBox1Click);
+    connect(ui->CurrencyEdit_VALORCATASTRAL, &CurrencyEdit::exited, this, &F::CurrencyEdit_valorcatastralExit);
+    connect(ui->CurrencyEdit_VALORCATASTRAL, &CurrencyEdit::keyPress, this, &F::CurrencyEdit_valorcatastralKeyPress);
+    connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::keyPress, this, &F::CurrencyEdit_COEFICIENTEKeyPress);
+    connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::changed, this, &F::CurrencyEdit_COEFICIENTEChange);
+    connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::exited, this, &F::CurrencyEdit_COEFICIENTEExit);
+    connect(ui->DT_DEVENGO, &QDateEdit::dateChanged, this, &F::DT_DEVENGOChange);
+    connect(ui->DT_DEVENGO, &DatePicker::exited, this, &F::DT_DEVENGOExit);
+    connect(ui->DT_ADQUISICION, &DatePicker::exited, this, &F::DT_ADQUISICIONExit);
+    connect(ui->DT_PRESENTACION, &DatePicker::exited, this, &F::DT_PRESENTACIONExit);
+    connect(ui->DT_VENCIMIENTOUSUFRUCTO, &DatePicker::exited, this, &F::DT_VENCIMIENTOUSUFRUCTOExit);
+    connect(ui->CheckBox4, &QCheckBox::clicked, this, &F::CheckBox4Click);
+    connect(ui->CheckBox3, &QCheckBox::clicked, this, &F::CheckBox3Click);
+    connect(ui->ComboBox_bonificacion, &QComboBox::activated, this, &F::ComboBox_bonificacionChange);
+    ui->Edit_Bonificacion->installEventFilter(this);
+    connect(ui->Button_LIMPIAR, &QPushButton::clicked, this, &F::Button_LIMPIARClick);
+    connect(ui->BitBtn2, &QPushButton::clicked, this, &F::BitBtn2Click);
+    connect(ui->BitBtn4, &QPushButton::clicked, this, &F::BitBtn1Click);
+
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &F::PageControl1Change);
+    connect(ui->CheckBox7, &QCheckBox::clicked, this, &F::CheckBox7Click);
+    connect(ui->CheckBox8, &QCheckBox::clicked, this, &F::CheckBox8Click);
+    connect(ui->BitBtn_PLENAPROPIEDAD, &QPushButton::clicked, this, &F::BitBtn_PLENAPROPIEDADClick);
+    connect(ui->BitBtn_NUDAPROPIEDAD, &QPushButton::clicked, this, &F::BitBtn_NUDAPROPIEDADClick);
+    connect(ui->BitBtn_USUFRUCTO, &QPushButton::clicked, this, &F::BitBtn_USUFRUCTOClick);
+}
+
+TDateTime TForm_borrador1::today() const
+{
+    return Platform::clock().today();
+}
+
+void TForm_borrador1::showMessage(const QString &text)
+{
+    Platform::dialogs().message(this, text, kInputTitle);
+}
+
+void TForm_borrador1::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormShow();
+    }
+}
+
+void TForm_borrador1::hideEvent(QHideEvent *event)
+{
+    if (m_hintTimeSet && !event->spontaneous()) {
+        qApp->removeEventFilter(this);
+        m_hintTimeSet = false;
+    }
+    QDialog::hideEvent(event);
+}
+
+bool TForm_borrador1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && !widget->toolTip().isEmpty()) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), kHintMilliseconds);
+            return true;
+        }
+    }
+    if (watched == ui->Edit_Bonificacion && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (typed.size() == 1) {
+            QChar key = typed.front();
+            Edit_BonificacionKeyPress(key);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- input sheet
+
+void TForm_borrador1::FormShow()
+{
+    {
+        const QSignalBlocker quiet(ui->PageControl1);
+        ui->PageControl1->setCurrentIndex(0);
+    }
+    const TDateTime now = today();
+    ui->DT_PRESENTACION->setValue(now);
+    ui->DT_ADQUISICION->setValue(now);
+    ui->DT_VENCIMIENTOUSUFRUCTO->setValue(now);
+    ui->DT_DEVENGO->setValue(now);
+    ui->CurrencyEdit_COEFICIENTE->setValue(kWholeShare);
+    ui->CurrencyEdit_VALORCATASTRAL->setFocus();
+    if (!m_hintTimeSet) {
+        qApp->installEventFilter(this);
+        m_hintTimeSet = true;
+    }
+    DT_DEVENGOExit();
+    ui->Button_LIMPIAR->setEnabled(true);
+}
+
+void TForm_borrador1::RadioGroup1Click()
+{
+    const bool mortisCausa = ui->RadioGroup1->itemIndex() == 1;
+    ui->Label7->setText(mortisCausa ? kDeathCaption : kTransferCaption);
+    if (!mortisCausa)
+        ui->CheckBox4->setChecked(false);
+    ui->CheckBox4->setEnabled(mortisCausa);
+    ui->CheckBox4->setToolTip(mortisCausa ? m_checkBox4Hint : QString());
+    DT_DEVENGOExit();
+}
+
+void TForm_borrador1::RadioGroup2Click()
+{
+    if (ui->RadioGroup2->itemIndex() == 0) {
+        ui->RadioGroup3->setEnabled(false);
+        ui->RadioGroup3->setItemIndex(0); // back from "Temporal" this runs RadioGroup3Click
+        ui->Label10->setEnabled(false);
+        ui->CurrencyEdit_edad->setEnabled(false);
+        ui->CurrencyEdit_edad->clearValue();
+        ui->DT_VENCIMIENTOUSUFRUCTO->setEnabled(false);
+        ui->Label11->setEnabled(false);
+        m_values.ownershipMode = OwnershipMode::FullOwnership;
+    } else {
+        ui->RadioGroup3->setEnabled(true);
+        RadioGroup3Click();
+        m_values.ownershipMode = OwnershipMode::BareAndUsufruct;
+    }
+}
+
+void TForm_borrador1::RadioGroup3Click()
+{
+    if (ui->RadioGroup3->itemIndex() == 0) {
+        ui->DT_VENCIMIENTOUSUFRUCTO->setEnabled(false);
+        ui->Label11->setEnabled(false);
+        ui->Label10->setEnabled(true);
+        ui->CurrencyEdit_edad->setEnabled(true);
+        // Only where the age stays enabled: on the way back to full
+        // ownership the age is disabled right after this.
+        if (ui->RadioGroup3->isEnabled())
+            ui->CurrencyEdit_edad->setFocus();
+        ui->DT_VENCIMIENTOUSUFRUCTO->setValue(today());
+    } else {
+        ui->DT_VENCIMIENTOUSUFRUCTO->setEnabled(true);
+        ui->Label11->setEnabled(true);
+        ui->Label10->setEnabled(false);
+        ui->CurrencyEdit_edad->setEnabled(false);
+        ui->CurrencyEdit_edad->clearValue();
+    }
+}
+
+void TForm_borrador1::CheckBox1Click()
+{
+    ui->CurrencyEdit_valorreducido->setValue(Currency());
+    const bool revised = ui->CheckBox1->isChecked();
+    if (revised) {
+        ui->CurrencyEdit_valorreducido->setEnabled(true);
+        ui->Label16->setEnabled(true);
+    }
+    ui->CurrencyEdit_valorreducido->setValue(reducedValueFor(ui->CurrencyEdit_VALORCATASTRAL->value(), revised));
+    CurrencyEdit_COEFICIENTEExit();
+}
+
+void TForm_borrador1::CurrencyEdit_valorcatastralExit()
+{
+    CheckBox1Click();
+}
+
+void TForm_borrador1::CurrencyEdit_valorcatastralKeyPress(QChar &key)
+{
+    const bool overCap = ui->CurrencyEdit_VALORCATASTRAL->value() > kTypingCap;
+    digitsAndComma(key);
+    if (overCap)
+        key = QChar();
+}
+
+void TForm_borrador1::CurrencyEdit_COEFICIENTEKeyPress(QChar &key)
+{
+    digitsAndComma(key);
+}
+
+void TForm_borrador1::CurrencyEdit_COEFICIENTEChange()
+{
+    CurrencyEdit *edit = ui->CurrencyEdit_COEFICIENTE;
+    const QString text = edit->editText();
+    if (!text.isEmpty() && edit->value() > kWholeShare) {
+        edit->setEditText(text.startsWith(QStringLiteral("100")) ? QStringLiteral("100") : text.left(2));
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    }
+    if (edit->editText().size() > 6)
+        edit->setEditText(edit->editText().left(3));
+}
+
+void TForm_borrador1::CurrencyEdit_COEFICIENTEExit()
+{
+    ui->CurrencyEdit_Valorfinal->setValue(
+        valueForSettlementFor(ui->CurrencyEdit_valorreducido->value(), ui->CurrencyEdit_COEFICIENTE->value()));
+}
+
+void TForm_borrador1::DT_DEVENGOChange()
+{
+    CheckBox1Click();
+}
+
+void TForm_borrador1::DT_DEVENGOExit()
+{
+    deadlineAndTransferChecks(1);
+}
+
+void TForm_borrador1::deadlineAndTransferChecks(int repeats)
+{
+    const std::int32_t extension = ui->CheckBox4->isChecked() ? 1 : 0;
+    const TDateTime accrual = ui->DT_DEVENGO->value();
+    ui->Label20->setText(FilingDeadline(extension, ui->RadioGroup1->itemIndex(), accrual).toShortDateText());
+
+    if (accrual.dayBefore(ui->DT_ADQUISICION->value())) {
+        showMessage(QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición"));
+        ui->DT_DEVENGO->setValue(today());
+        ui->DT_DEVENGO->setFocus();
+        // An acquisition later than today cannot be mended by this reset:
+        // the check runs once more (so the deadline shown is today's) and stops.
+        if (repeats > 0)
+            deadlineAndTransferChecks(repeats - 1);
+        return;
+    }
+    if (ui->RadioGroup3->itemIndex() == 1 && ui->DT_VENCIMIENTOUSUFRUCTO->value().dayBefore(accrual)) {
+        showMessage(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
+        ui->DT_DEVENGO->setValue(today());
+        ui->DT_VENCIMIENTOUSUFRUCTO->setValue(today());
+        ui->DT_VENCIMIENTOUSUFRUCTO->setFocus();
+    }
+}
+
+void TForm_borrador1::DT_ADQUISICIONExit()
+{
+    if (ui->DT_ADQUISICION->value().dayAfter(ui->DT_DEVENGO->value())) {
+        showMessage(QStringLiteral("La fecha de devengo no puede ser inferior al titulo previo"));
+        ui->DT_ADQUISICION->setValue(today());
+        ui->DT_ADQUISICION->setFocus();
+    }
+}
+
+void TForm_borrador1::DT_PRESENTACIONExit()
+{
+    if (ui->DT_PRESENTACION->value().dayBefore(ui->DT_DEVENGO->value())) {
+        showMessage(QStringLiteral("La fecha de presentación no puede ser inferior al devengo"));
+        ui->DT_PRESENTACION->setValue(today());
+        ui->DT_DEVENGO->setFocus();
+    }
+}
+
+void TForm_borrador1::DT_VENCIMIENTOUSUFRUCTOExit()
+{
+    if (ui->RadioGroup3->itemIndex() == 1 && ui->DT_VENCIMIENTOUSUFRUCTO->value().dayBefore(ui->DT_DEVENGO->value())) {
+        showMessage(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
+        ui->DT_VENCIMIENTOUSUFRUCTO->setValue(today());
+        ui->DT_VENCIMIENTOUSUFRUCTO->setFocus();
+    }
+}
+
+void TForm_borrador1::CheckBox4Click()
+{
+    DT_DEVENGOExit();
+}
+
+void TForm_borrador1::CheckBox3Click()
+{
+    const bool bonus = ui->CheckBox3->isChecked();
+    ui->Edit_Bonificacion->setEnabled(bonus);
+    ui->ComboBox_bonificacion->setEnabled(bonus);
+    ui->ComboBox_bonificacion->setCurrentIndex(bonus ? 0 : -1);
+    if (bonus)
+        ComboBox_bonificacionChange();
+    else
+        ui->Edit_Bonificacion->setText(kNoBonus);
+}
+
+void TForm_borrador1::ComboBox_bonificacionChange()
+{
+    ui->Edit_Bonificacion->setText(ui->ComboBox_bonificacion->currentIndex() == 0 ? kBonusPercent : kNoBonus);
+}
+
+void TForm_borrador1::Edit_BonificacionKeyPress(QChar &key)
+{
+    // Key filter D; the field is read-only, so nothing typed reaches it.
+    if (key == kThousands)
+        key = kDecimal;
+}
+
+void TForm_borrador1::Button_LIMPIARClick()
+{
+    const TDateTime now = today();
+    ui->DT_DEVENGO->setValue(now);
+    ui->DT_PRESENTACION->setValue(now);
+    ui->DT_ADQUISICION->setValue(now);
+    ui->DT_VENCIMIENTOUSUFRUCTO->setValue(now);
+    ui->CurrencyEdit_COEFICIENTE->setValue(kWholeShare);
+    ui->CurrencyEdit_VALORCATASTRAL->setValue(Currency());
+    ui->CurrencyEdit_valorreducido->setValue(Currency());
+    ui->CurrencyEdit_Valorfinal->setValue(Currency());
+    ui->CurrencyEdit_VALORCATASTRAL->setFocus();
+    {
+        const QSignalBlocker quiet(ui->RadioGroup1);
+        ui->RadioGroup1->setItemIndex(0);
+    }
+    RadioGroup1Click();
+    {
+        const QSignalBlocker quiet(ui->RadioGroup2);
+        ui->RadioGroup2->setItemIndex(0);
+    }
+    RadioGroup2Click();
+    ui->CheckBox3->setChecked(false);
+    CheckBox3Click();
+}
+
+void TForm_borrador1::BitBtn2Click()
+{
+    ShowLegislation(this);
+}
+
+void TForm_borrador1::BitBtn1Click()
+{
+    close();
+}
+
+// ---------------------------------------------------------------- computation pass
+
+SimulationInputs TForm_borrador1::gatherInputs() const
+{
+    SimulationInputs in;
+    in.cadastralValue = ui->CurrencyEdit_VALORCATASTRAL->value();
+    in.revisedValuation = ui->CheckBox1->isChecked();
+    in.shareTransferred = ui->CurrencyEdit_COEFICIENTE->value();
+    in.transferKind = ui->RadioGroup1->itemIndex() == 0 ? TransferKind::InterVivos : TransferKind::MortisCausa;
+    in.extension = ui->CheckBox4->isChecked();
+    in.ownershipMode =
+        ui->RadioGroup2->itemIndex() == 0 ? OwnershipMode::FullOwnership : OwnershipMode::BareAndUsufruct;
+    in.usufructKind = ui->RadioGroup3->itemIndex() == 0 ? UsufructKind::Life : UsufructKind::Temporary;
+    in.age = ui->CurrencyEdit_edad->value();
+    // The picker always holds a date, so the check for a temporary usufruct
+    // without an end date ("Falta la fecha del fin usufructo temporal ...")
+    // can only fire if it ever held none.
+    if (ui->DT_VENCIMIENTOUSUFRUCTO->date().isValid())
+        in.usufructEnd = ui->DT_VENCIMIENTOUSUFRUCTO->value();
+    in.acquisitionDate = ui->DT_ADQUISICION->value();
+    in.accrualDate = ui->DT_DEVENGO->value();
+    in.filingDate = ui->DT_PRESENTACION->value();
+    in.bonusChecked = ui->CheckBox3->isChecked();
+    in.bonusDescription = ui->ComboBox_bonificacion->currentText();
+    in.bonusPercentageText = ui->Edit_Bonificacion->text();
+    in.paidAtFiling = ui->CheckBox7->isChecked();
+    in.priorRequirement = ui->CheckBox8->isChecked();
+    return in;
+}
+
+void TForm_borrador1::PageControl1Change()
+{
+    // A. Sheet state.
+    ui->Button_LIMPIAR->setEnabled(ui->PageControl1->currentIndex() != 1);
+    showModeOnResults(m_values.ownershipMode);
+
+    // B. Validation. A failure sends the user back to the input sheet, but
+    // the pass still runs: the next pass replaces its results.
+    const SimulationInputs inputs = gatherInputs();
+    const ValidationResult check = ValidateSimulationInput(inputs);
+    if (check != ValidationResult::Ok) {
+        {
+            const QSignalBlocker quiet(ui->PageControl1);
+            ui->PageControl1->setCurrentIndex(0);
+        }
+        ui->Button_LIMPIAR->setEnabled(true);
+        Platform::dialogs().message(this, validationMessage(check), kErrorTitle);
+        switch (check) {
+        case ValidationResult::MissingCadastralValue:
+            ui->CurrencyEdit_VALORCATASTRAL->setFocus();
+            break;
+        case ValidationResult::MissingAge:
+            ui->CurrencyEdit_edad->setFocus();
+            break;
+        case ValidationResult::MissingTemporaryEndDate:
+            ui->DT_VENCIMIENTOUSUFRUCTO->setFocus();
+            break;
+        case ValidationResult::Ok:
+            break;
+        }
+    }
+
+    // C to G, then the results sheet.
+    m_values = ComputationPass(inputs, m_values);
+    writeResults();
+}
+
+void TForm_borrador1::showModeOnResults(OwnershipMode mode)
+{
+    const bool full = mode == OwnershipMode::FullOwnership;
+    ui->BitBtn_PLENAPROPIEDAD->setVisible(full);
+    ui->BitBtn_NUDAPROPIEDAD->setVisible(!full);
+    ui->BitBtn_USUFRUCTO->setVisible(!full);
+    ui->Label88->setText(full ? QStringLiteral("Plena Propiedad") : QStringLiteral("Nuda Propiedad"));
+    ui->Label89->setText(full ? QString() : QStringLiteral("Usufructo"));
+}
+
+void TForm_borrador1::writeResults()
+{
+    using Line = std::array<QLabel *, 12>;
+    const Line first = {ui->Label_BI, ui->Label_TG,     ui->Label_CT,      ui->Label_BONIFICACION,
+                        ui->Label_CL, ui->Label_RUNICO, ui->Label_IRUNICO, ui->Label_RUNICOREDUCIDO,
+                        ui->Label_ID, ui->Label_RE,     ui->Label_IRE,     ui->Label_TOTAL};
+    const Line second = {ui->Label_BI2, ui->Label_TG2,     ui->Label_CT2,      ui->Label_BONIFICACION2,
+                         ui->Label_CL2, ui->Label_RUNICO2, ui->Label_IRUNICO2, ui->Label_RUNICOREDUCIDO2,
+                         ui->Label_ID2, ui->Label_RE2,     ui->Label_IRE2,     ui->Label_TOTAL2};
+    const Line secondCaptions = {ui->Label29, ui->Label43, ui->Label44, ui->Label45, ui->Label46, ui->Label47,
+                                 ui->Label48, ui->Label49, ui->Label50, ui->Label51, ui->Label52, ui->Label53};
+
+    const auto write = [](const Line &column, const RightResult &r) {
+        column[0]->setText(r.incrementBase.toMoneyText());
+        column[1]->setText(kTaxRateText);
+        column[2]->setText(r.grossQuota.toMoneyText());
+        column[3]->setText(r.bonusAmount.toMoneyText());
+        column[4]->setText(r.netQuota.toMoneyText());
+        column[5]->setText(percentText(r.surchargePercent));
+        column[6]->setText(r.surchargeAmount.toMoneyText());
+        column[7]->setText(r.reducedSurcharge.toMoneyText());
+        column[8]->setText(r.lateInterest.toMoneyText());
+        column[9]->setText(percentText(r.executivePercent));
+        column[10]->setText(r.executiveAmount.toMoneyText());
+        column[11]->setText(r.total.toMoneyText());
+    };
+
+    const bool full = m_values.ownershipMode == OwnershipMode::FullOwnership;
+    showModeOnResults(m_values.ownershipMode);
+    write(first, full ? m_values.fullOwnership : m_values.bareOwnership);
+    if (!full)
+        write(second, m_values.usufruct);
+    for (std::size_t i = 0; i < second.size(); ++i) {
+        second[i]->setVisible(!full);
+        secondCaptions[i]->setVisible(!full);
+    }
+    ui->Label54->setVisible(!full);
+    ui->Label_advertencia->setText(m_values.priorRequirement ? kWarning : QString());
+}
+
+void TForm_borrador1::CheckBox7Click()
+{
+    PageControl1Change();
+}
+
+void TForm_borrador1::CheckBox8Click()
+{
+    PageControl1Change();
+}
+
+void TForm_borrador1::BitBtn_PLENAPROPIEDADClick()
+{
+    // The full-ownership pass has named the right already.
+}
+
+void TForm_borrador1::BitBtn_NUDAPROPIEDADClick()
+{
+    setRightName(RightNameBare);
+}
+
+void TForm_borrador1::BitBtn_USUFRUCTOClick()
+{
+    setRightName(RightNameUsufruct);
+}

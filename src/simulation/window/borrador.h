@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// The simulation window: the input sheet, where the user enters one
+// transfer, and the results sheet, which shows the simulated
+// self-assessment. Its layout, captions, defaults and limits are declared in
+// borrador.ui; the handlers below read controls, call the tax rules and the
+// computation pass, and write controls. Every switch of sheets (and each of
+// the results sheet's two check boxes) runs PageControl1Change, the only
+// writer of the simulation values, which the print buttons read.
+#pragma once
+
+#include "simulation/simulation.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TForm_borrador1;
+}
+
+class TForm_borrador1 final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm_borrador1(QWidget *parent = nullptr);
+    ~TForm_borrador1() override;
+
+    // The values of the last pass, for the print buttons.
+    [[nodiscard]] const SimulationValues &simulationValues() const { return m_values; }
+    // The print buttons name the right they print.
+    void setRightName(const QString &name) { m_values.rightName = name; }
+    // The declared controls (the print code and the tests read them).
+    [[nodiscard]] Ui::TForm_borrador1 &controls() { return *ui; }
+
+    // Input sheet.
+    void FormShow();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+    void CheckBox1Click();
+    void CurrencyEdit_valorcatastralExit();
+    void CurrencyEdit_valorcatastralKeyPress(QChar &key);
+    void CurrencyEdit_COEFICIENTEKeyPress(QChar &key);
+    void CurrencyEdit_COEFICIENTEChange();
+    void CurrencyEdit_COEFICIENTEExit();
+    void DT_DEVENGOChange();
+    void DT_DEVENGOExit();
+    void DT_ADQUISICIONExit();
+    void DT_PRESENTACIONExit();
+    void DT_VENCIMIENTOUSUFRUCTOExit();
+    void CheckBox4Click();
+    void CheckBox3Click();
+    void ComboBox_bonificacionChange();
+    void Edit_BonificacionKeyPress(QChar &key);
+    void Button_LIMPIARClick();
+    void BitBtn2Click();
+    void BitBtn1Click();
+
+    // Computation pass and results sheet.
+    void PageControl1Change();
+    void CheckBox7Click();
+    void CheckBox8Click();
+    void BitBtn_PLENAPROPIEDADClick();
+    void BitBtn_NUDAPROPIEDADClick();
+    void BitBtn_USUFRUCTOClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectHandlers();
+    // The filing deadline and the transfer-date checks; repeats is how many
+    // more times the check may run after resetting the transfer date.
+    void deadlineAndTransferChecks(int repeats);
+    void showMessage(const QString &text);
+    [[nodiscard]] SimulationInputs gatherInputs() const;
+    void showModeOnResults(OwnershipMode mode);
+    void writeResults();
+    [[nodiscard]] TDateTime today() const;
+
+    std::unique_ptr<Ui::TForm_borrador1> ui;
+    SimulationValues m_values;
+    QString m_checkBox4Hint;
+    bool m_hintTimeSet = false;
+};
+
+// The open simulation window (set by its constructor; the start window
+// creates, shows and frees it).
+extern TForm_borrador1 *Form_borrador1;

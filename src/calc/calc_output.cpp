@@ -251,7 +251,21 @@ struct CsvSink {
     }
 };
 
-constexpr int kRightFieldCount = 15;
+// How many columns each group has, counted by the same visitors.
+std::size_t summaryFieldCount()
+{
+    std::size_t count = 0;
+    visitSummary(SimulationValues(), [&count](std::string_view, const auto &) { ++count; });
+    return count;
+}
+
+std::size_t rightFieldCount()
+{
+    const RightResult none;
+    std::size_t count = 0;
+    visitRight(RightView{&none, FullSlot, Currency()}, [&count](std::string_view, const auto &) { ++count; });
+    return count;
+}
 
 // --- The results sheet as text ---------------------------------------------------
 
@@ -356,8 +370,8 @@ void appendCsvHeader(std::string &out)
         out += key;
     };
     visitSummary(SimulationValues(), addKey);
-    const SimulationValues fresh;
-    const RightView none{&fresh.fullOwnership, FullSlot, Currency()};
+    const RightResult empty;
+    const RightView none{&empty, FullSlot, Currency()};
     for (const std::string_view prefix : kCsvPrefixes) {
         visitRight(none, [&out, prefix](std::string_view key, const auto &) {
             out += ',';
@@ -373,13 +387,14 @@ void appendCsvRow(std::string &out, long long row, const SimulationValues &value
     appendInt(out, row);
     out += ',';
     visitSummary(values, CsvSink{out});
+    static const std::size_t kRightColumns = rightFieldCount();
     const Rights rights = rightsOf(values);
     const RightView *next = rights.begin();
     for (std::size_t slot = 0; slot < kCsvPrefixes.size(); ++slot) {
         if (next != rights.end() && next->slot == static_cast<RightSlot>(slot))
             visitRight(*next++, CsvSink{out});
         else
-            out.append(kRightFieldCount, ',');
+            out.append(kRightColumns, ',');
     }
     out += '\n';
 }
@@ -389,8 +404,9 @@ void appendCsvError(std::string &out, long long row, const QString &error)
     appendInt(out, row);
     out += ',';
     appendCsvText(out, error.toStdString());
-    // Every other column empty: the summary's eight and the rights'.
-    out.append(8 + kCsvPrefixes.size() * kRightFieldCount, ',');
+    // Every other column empty.
+    static const std::size_t emptyColumns = summaryFieldCount() + kCsvPrefixes.size() * rightFieldCount();
+    out.append(emptyColumns, ',');
     out += '\n';
 }
 

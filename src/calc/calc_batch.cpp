@@ -112,13 +112,13 @@ private:
         return odd;
     }
 
-
     void splitQuoted(std::vector<std::string_view> &cells)
     {
         // Unquoted into one buffer sized up front, so the views stay valid.
         m_unquoted.clear();
         m_unquoted.reserve(m_record.size());
-        std::vector<std::pair<std::size_t, std::size_t>> spans;
+        std::vector<std::pair<std::size_t, std::size_t>> &spans = m_spans;
+        spans.clear();
         std::size_t cellStart = 0;
         bool quoted = false;
         for (std::size_t i = 0; i < m_record.size(); ++i) {
@@ -155,6 +155,7 @@ private:
     std::string_view m_record;
     std::string m_joined;
     std::string m_unquoted;
+    std::vector<std::pair<std::size_t, std::size_t>> m_spans;
 };
 
 std::string_view trimmedName(std::string_view text)

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -36,27 +37,91 @@ Rights rightsOf(const SimulationValues &values)
             2};
 }
 
+// Field writers fill a small local buffer that is appended once: the batch
+// writes some forty fields per row.
+constexpr std::size_t kFieldBytes = 64; // a key, its punctuation and any value
+
+char *writeInt(char *p, long long value)
+{
+    return std::to_chars(p, p + 24, value).ptr;
+}
+
+char *writeFixed4(char *p, Currency value)
+{
+    const std::int64_t raw = value.raw();
+    std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    std::array<char, 24> digits{};
+    char *const end = digits.data() + digits.size();
+    char *d = end;
+    for (int i = 0; i < 4; ++i) {
+        *--d = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    *--d = '.';
+    do {
+        *--d = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (raw < 0)
+        *--d = '-';
+    return std::copy(d, end, p);
+}
+
+char *writeIsoDate(char *p, TDateTime date)
+{
+    const TDateTime::Ymd ymd = date.ymd();
+    const int year = std::clamp(ymd.year, 0, 9999);
+    *p++ = static_cast<char>('0' + year / 1000);
+    *p++ = static_cast<char>('0' + year / 100 % 10);
+    *p++ = static_cast<char>('0' + year / 10 % 10);
+    *p++ = static_cast<char>('0' + year % 10);
+    *p++ = '-';
+    *p++ = static_cast<char>('0' + ymd.month / 10);
+    *p++ = static_cast<char>('0' + ymd.month % 10);
+    *p++ = '-';
+    *p++ = static_cast<char>('0' + ymd.day / 10);
+    *p++ = static_cast<char>('0' + ymd.day % 10);
+    return p;
+}
+
+// A value as JSON carries it; texts go through appendJsonString.
+char *writeJsonValue(char *p, Currency value)
+{
+    *p++ = '"';
+    p = writeFixed4(p, value);
+    *p++ = '"';
+    return p;
+}
+char *writeJsonValue(char *p, long long value)
+{
+    return writeInt(p, value);
+}
+char *writeJsonValue(char *p, TDateTime value)
+{
+    *p++ = '"';
+    p = writeIsoDate(p, value);
+    *p++ = '"';
+    return p;
+}
+
+// CSV carries the same values without quotes.
+char *writeCsvValue(char *p, Currency value)
+{
+    return writeFixed4(p, value);
+}
+char *writeCsvValue(char *p, long long value)
+{
+    return writeInt(p, value);
+}
+char *writeCsvValue(char *p, TDateTime value)
+{
+    return writeIsoDate(p, value);
+}
+
 void appendInt(std::string &out, long long value)
 {
     std::array<char, 24> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), result.ptr);
-}
-
-void appendIsoDate(std::string &out, TDateTime date)
-{
-    const TDateTime::Ymd ymd = date.ymd();
-    std::array<char, 10> text = {char('0' + ymd.year / 1000 % 10),
-                                 char('0' + ymd.year / 100 % 10),
-                                 char('0' + ymd.year / 10 % 10),
-                                 char('0' + ymd.year % 10),
-                                 '-',
-                                 char('0' + ymd.month / 10),
-                                 char('0' + ymd.month % 10),
-                                 '-',
-                                 char('0' + ymd.day / 10),
-                                 char('0' + ymd.day % 10)};
-    out.append(text.data(), text.size());
+    out.append(digits.data(), writeInt(digits.data(), value));
 }
 
 void appendJsonString(std::string &out, std::string_view text)
@@ -142,45 +207,30 @@ template <typename Sink> void visitRight(const RightView &right, Sink &&sink)
     sink("amount_to_pay", r.amountToPay);
 }
 
-// Writes one value in the form both formats share.
-struct ValueWriter {
-    std::string &out;
-    void operator()(Currency value) const
-    {
-        out += '"';
-        appendFixed4(out, value);
-        out += '"';
-    }
-    void operator()(long long value) const { appendInt(out, value); }
-    void operator()(TDateTime value) const
-    {
-        out += '"';
-        appendIsoDate(out, value);
-        out += '"';
-    }
-    void operator()(std::string_view value) const { appendJsonString(out, value); }
-};
-
-struct CsvValueWriter {
-    std::string &out;
-    void operator()(Currency value) const { appendFixed4(out, value); }
-    void operator()(long long value) const { appendInt(out, value); }
-    void operator()(TDateTime value) const { appendIsoDate(out, value); }
-    void operator()(std::string_view value) const { appendCsvText(out, value); }
-};
-
 struct JsonSink {
     std::string &out;
     bool first = true;
     template <typename T> void operator()(std::string_view key, const T &value)
     {
+        std::array<char, kFieldBytes> field{};
+        char *p = field.data();
         if (!first)
-            out += ',';
+            *p++ = ',';
         first = false;
-        out += '"';
+        *p++ = '"';
+        p = std::copy(key.begin(), key.end(), p);
+        *p++ = '"';
+        *p++ = ':';
+        p = writeJsonValue(p, value);
+        out.append(field.data(), p);
+    }
+    void operator()(std::string_view key, std::string_view text)
+    {
+        out += first ? "\"" : ",\"";
+        first = false;
         out += key;
         out += "\":";
-        ValueWriter{out}(value);
+        appendJsonString(out, text);
     }
 };
 
@@ -188,12 +238,34 @@ struct CsvSink {
     std::string &out;
     template <typename T> void operator()(std::string_view, const T &value)
     {
+        std::array<char, kFieldBytes> field{};
+        char *p = field.data();
+        *p++ = ',';
+        p = writeCsvValue(p, value);
+        out.append(field.data(), p);
+    }
+    void operator()(std::string_view, std::string_view text)
+    {
         out += ',';
-        CsvValueWriter{out}(value);
+        appendCsvText(out, text);
     }
 };
 
-constexpr int kRightFieldCount = 15;
+// How many columns each group has, counted by the same visitors.
+std::size_t summaryFieldCount()
+{
+    std::size_t count = 0;
+    visitSummary(SimulationValues(), [&count](std::string_view, const auto &) { ++count; });
+    return count;
+}
+
+std::size_t rightFieldCount()
+{
+    const RightResult none;
+    std::size_t count = 0;
+    visitRight(RightView{&none, FullSlot, Currency()}, [&count](std::string_view, const auto &) { ++count; });
+    return count;
+}
 
 // --- The results sheet as text ---------------------------------------------------
 
@@ -254,25 +326,8 @@ QString summaryLine(const QString &caption, const QString &value)
 
 void appendFixed4(std::string &out, Currency value)
 {
-    // Written backwards into a local buffer and appended once: the batch
-    // writes some forty of these per row.
-    const std::int64_t raw = value.raw();
-    std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    std::array<char, 32> text{};
-    char *const end = text.data() + text.size();
-    char *p = end;
-    for (int i = 0; i < 4; ++i) {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
-    *--p = '.';
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (raw < 0)
-        *--p = '-';
-    out.append(p, end);
+    std::array<char, kFieldBytes> field{};
+    out.append(field.data(), writeFixed4(field.data(), value));
 }
 
 void appendJson(std::string &out, const SimulationValues &values, long long row)
@@ -315,8 +370,8 @@ void appendCsvHeader(std::string &out)
         out += key;
     };
     visitSummary(SimulationValues(), addKey);
-    const SimulationValues fresh;
-    const RightView none{&fresh.fullOwnership, FullSlot, Currency()};
+    const RightResult empty;
+    const RightView none{&empty, FullSlot, Currency()};
     for (const std::string_view prefix : kCsvPrefixes) {
         visitRight(none, [&out, prefix](std::string_view key, const auto &) {
             out += ',';
@@ -332,13 +387,14 @@ void appendCsvRow(std::string &out, long long row, const SimulationValues &value
     appendInt(out, row);
     out += ',';
     visitSummary(values, CsvSink{out});
+    static const std::size_t kRightColumns = rightFieldCount();
     const Rights rights = rightsOf(values);
     const RightView *next = rights.begin();
     for (std::size_t slot = 0; slot < kCsvPrefixes.size(); ++slot) {
         if (next != rights.end() && next->slot == static_cast<RightSlot>(slot))
             visitRight(*next++, CsvSink{out});
         else
-            out.append(kRightFieldCount, ',');
+            out.append(kRightColumns, ',');
     }
     out += '\n';
 }
@@ -348,8 +404,9 @@ void appendCsvError(std::string &out, long long row, const QString &error)
     appendInt(out, row);
     out += ',';
     appendCsvText(out, error.toStdString());
-    // Every other column empty: the summary's eight and the rights'.
-    out.append(8 + kCsvPrefixes.size() * kRightFieldCount, ',');
+    // Every other column empty.
+    static const std::size_t emptyColumns = summaryFieldCount() + kCsvPrefixes.size() * rightFieldCount();
+    out.append(emptyColumns, ',');
     out += '\n';
 }
 

@@ -3,7 +3,10 @@
 
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QTimer>
 #include <QToolTip>
+
+#include "legislation/legislacion.h"
 
 namespace {
 const QString kInputTitle = QStringLiteral("Entrada de Datos!!");
@@ -438,5 +441,25 @@ TEST_F(InputSheet, VolverClosesTheWindow)
 {
     QTest::mouseClick(ui->BitBtn4, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
+}
+} // namespace
+
+namespace {
+TEST_F(InputSheet, LegislacionOpensTheViewerModallyOverTheWindow)
+{
+    QWidget *shown = nullptr;
+    QWidget *parent = nullptr;
+    QTimer::singleShot(0, form.get(), [&] {
+        shown = QApplication::activeModalWidget();
+        if (shown) {
+            parent = shown->parentWidget();
+            shown->close();
+        }
+    });
+    QTest::mouseClick(ui->BitBtn2, Qt::LeftButton);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_NE(shown, form.get());
+    EXPECT_EQ(parent, form.get());
+    EXPECT_EQ(Form_legislacion, nullptr); // freed on return
 }
 } // namespace

@@ -2,21 +2,20 @@
 #include "report/renderer.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextLayout>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
 // Inner gaps of a memo and the extra space between its lines, in units.
-constexpr double kGapX = 2.0;
+constexpr double kGapX = 1.0;
 constexpr double kGapY = 1.0;
 constexpr double kLineSpacing = 2.0;
 // Thin lines and outlines: one unit (about 0.26 mm).
@@ -35,6 +34,33 @@ QFont memoFont(const ReportObject &object, const QPaintDevice *device)
     return font;
 }
 
+// How many characters from start fill one line of the given width. Lines
+// break only at blanks, and the blanks at a break stay on the line; a word
+// longer than the line stays whole and is cut off at the box's edge.
+qsizetype lineLength(const QString &text, qsizetype start, double width, const QFontMetricsF &metrics)
+{
+    const qsizetype size = text.size();
+    auto skipBlanks = [&](qsizetype pos) {
+        while (pos < size && text[pos] == u' ')
+            ++pos;
+        return pos;
+    };
+    auto wordEnd = [&](qsizetype pos) {
+        while (pos < size && text[pos] != u' ')
+            ++pos;
+        return pos;
+    };
+    // The first word always goes on the line.
+    qsizetype end = skipBlanks(wordEnd(skipBlanks(start)));
+    while (end < size) {
+        const qsizetype next = wordEnd(end);
+        if (metrics.horizontalAdvance(text.sliced(start, next - start)) > width)
+            break;
+        end = skipBlanks(next);
+    }
+    return end - start;
+}
+
 void drawMemo(QPainter &painter, const ReportObject &object)
 {
     if (object.text.isEmpty())
@@ -50,41 +76,56 @@ void drawMemo(QPainter &painter, const ReportObject &object)
     }
     const QRectF inner = box.adjusted(kGapX, kGapY, -kGapX, -kGapY);
     const QFont font = memoFont(object, painter.device());
+    const QFontMetricsF metrics(font, painter.device());
+    const double pitch = metrics.height() + kLineSpacing;
+    const bool justified = (object.alignment & Qt::AlignJustify) == Qt::AlignJustify;
 
-    QTextOption option(object.alignment & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(object.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-
-    // One layout per line of the memo; the last line of each is never justified.
-    const QStringList paragraphs = object.text.split(u'\n');
-    std::vector<std::unique_ptr<QTextLayout>> layouts;
-    double height = 0.0;
-    bool first = true;
-    for (const QString &paragraph : paragraphs) {
-        auto layout = std::make_unique<QTextLayout>(paragraph, font, painter.device());
-        layout->setTextOption(option);
-        layout->setCacheEnabled(true);
-        layout->beginLayout();
-        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-            line.setLineWidth(inner.width());
-            if (!first)
-                height += kLineSpacing;
-            first = false;
-            line.setPosition(QPointF(0.0, height));
-            height += line.height();
-        }
-        layout->endLayout();
-        layouts.push_back(std::move(layout));
+    // A line is worth wrapping into only when its letters would show in the
+    // box; otherwise the rest of the text stays on the last line that shows,
+    // cut off at the edge, as a one-line box does with a long value.
+    struct Line {
+        QString text;
+        bool justify; // every line but the last of each paragraph
+    };
+    std::vector<Line> lines;
+    for (const QString &paragraph : object.text.split(u'\n')) {
+        qsizetype pos = 0;
+        do {
+            const double nextTop = static_cast<double>(lines.size() + 1) * pitch;
+            const bool wrap = object.wordWrap && nextTop + metrics.ascent() <= inner.height() + kGapY;
+            const qsizetype length = wrap ? lineLength(paragraph, pos, inner.width(), metrics) : paragraph.size() - pos;
+            QString text = paragraph.sliced(pos, length);
+            pos += length;
+            while (text.endsWith(u' '))
+                text.chop(1);
+            lines.push_back({text, justified && pos < paragraph.size()});
+        } while (pos < paragraph.size());
     }
 
+    const double height = static_cast<double>(lines.size()) * pitch - kLineSpacing;
     double top = inner.top();
     if (object.alignment & Qt::AlignVCenter)
         top += (inner.height() - height) / 2.0;
     else if (object.alignment & Qt::AlignBottom)
         top += inner.height() - height;
 
+    const int horizontal = justified ? Qt::AlignLeft : int(object.alignment & Qt::AlignHorizontal_Mask);
+    const int flags = horizontal | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
     painter.setPen(object.color);
-    for (const auto &layout : layouts)
-        layout->draw(&painter, QPointF(inner.left(), top));
+    for (const Line &line : lines) {
+        const QRectF rect(inner.left(), top, inner.width(), metrics.height());
+        top += pitch;
+        const qsizetype blanks = line.text.count(u' ');
+        if (line.justify && blanks > 0) {
+            // Spread the free width over the blanks between the words.
+            QFont spread = font;
+            spread.setWordSpacing((inner.width() - metrics.horizontalAdvance(line.text)) / static_cast<double>(blanks));
+            painter.setFont(spread);
+        } else {
+            painter.setFont(font);
+        }
+        painter.drawText(rect, flags, line.text);
+    }
     painter.restore();
 }
 

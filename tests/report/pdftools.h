@@ -21,12 +21,20 @@ inline std::optional<QString> run(const QString &program, const QStringList &arg
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text of the document; with layout, lines keep their horizontal order.
-inline std::optional<QString> text(const QString &pdf, bool layout = false)
+enum class Order {
+    Reading, // as a viewer's reading order guesses it
+    Layout,  // lines keep their horizontal order
+    Drawing, // in the order the page draws its texts
+};
+
+// The text of the document.
+inline std::optional<QString> text(const QString &pdf, Order order = Order::Reading)
 {
     QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
-    if (layout)
+    if (order == Order::Layout)
         arguments << QStringLiteral("-layout");
+    else if (order == Order::Drawing)
+        arguments << QStringLiteral("-raw");
     arguments << pdf << QStringLiteral("-");
     return run(QStringLiteral("pdftotext"), arguments);
 }

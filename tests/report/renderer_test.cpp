@@ -128,6 +128,27 @@ TEST(RenderPageImage, MemosAlignClipWrapAndRotate)
     EXPECT_TRUE(upperLeft.isNull());
 }
 
+TEST(RenderPageImage, WrapsOnlyAtBlanksAndOnlyIntoLinesThatShow)
+{
+    const QImage image = renderPageImage(prepared(R"~(
+        {"name": "OneLine", "kind": "memo", "rect": [0, 0, 100, 18.9], "size": 8, "text": "PLENA PROPIEDAD"},
+        {"name": "TwoLines", "kind": "memo", "rect": [0, 100, 100, 40], "size": 8, "text": "PLENA PROPIEDAD"},
+        {"name": "Number", "kind": "memo", "rect": [0, 200, 40, 40], "text": "12.345,67"})~"),
+                                         0, kDpi);
+    // A box with room for one line keeps the text on it, cut at the box's edge.
+    const QRect oneLine = ink(image, pixels(-2, -2, 200, 30));
+    EXPECT_LT(oneLine.height(), 12);
+    EXPECT_GE(oneLine.right(), kOrigin + 97);
+    EXPECT_LE(oneLine.right(), kOrigin + 100);
+    // With room for two, the second word goes to the second line.
+    const QRect twoLines = ink(image, pixels(-2, 98, 200, 50));
+    EXPECT_GT(twoLines.height(), 18);
+    EXPECT_LT(twoLines.right(), kOrigin + 95);
+    // A number has no blank to break at: one line, cut off.
+    const QRect number = ink(image, pixels(-2, 198, 200, 50));
+    EXPECT_LT(number.height(), 14);
+}
+
 TEST(RenderPageImage, JustifiesEveryLineButTheLastOfEachParagraph)
 {
     const char *words = "SU CALCULO SE HA RELIZADO UTILIZANDO LOS DATOS APORTADOS POR EL PROPIO USUARIO OTORGANDOLE";
@@ -177,7 +198,7 @@ TEST(WritePdf, WritesOneA4PageWhoseTextAViewerReads)
     ASSERT_TRUE(info) << "pdfinfo (poppler-utils) is needed";
     EXPECT_EQ(info->pages, 1);
     EXPECT_TRUE(info->pageSize.contains(QStringLiteral("(A4)"))) << info->pageSize.toStdString();
-    const auto text = pdftools::text(fileName, true);
+    const auto text = pdftools::text(fileName, pdftools::Order::Layout);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->contains(QStringLiteral("TOTAL A INGRESAR..........."))) << text->toStdString();
     EXPECT_TRUE(text->contains(QStringLiteral("17.820,00 €"))) << text->toStdString();

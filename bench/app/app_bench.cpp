@@ -2,7 +2,7 @@
 // Start-up cost: the data module, the start window and the loading window,
 // and one opening of the simulation window (created, shown, freed).
 #include "app/form_inicio.h"
-#include "app/simulation_window.h"
+#include "simulation/window/borrador.h"
 #include "app/startup.h"
 #include "platform/pixel_font.h"
 

@@ -21,7 +21,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
-#include "app/simulation_window.h"
+#include "simulation/window/borrador.h"
 
 #if PLUSVALIA_HAVE_ADMIN
 #include "admin/form_configuracion.h"

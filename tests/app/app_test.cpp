@@ -3,7 +3,8 @@
 #include "app/form_inicio.h"
 #include "app/form_version.h"
 #include "app/links.h"
-#include "app/simulation_window.h"
+#include "simulation/window/borrador.h"
+#include "widgets/currencyedit.h"
 #include "app/startup.h"
 #include "db/datamodule.h"
 #include "fakes.h"
@@ -137,25 +138,23 @@ void whenModalShown(std::function<void(QWidget *)> fn)
 
 TEST_F(StartupTest, CalcularOpensAFreshSimulationWindowEachTime)
 {
-    QPointer<QWidget> first;
+    // The first opening gets a cadastral value; the second must not see it.
+    QStringList cadastralTexts;
     for (int i = 0; i < 2; ++i) {
         QPointer<QWidget> seen;
-        whenModalShown([&seen](QWidget *modal) { seen = modal; });
+        whenModalShown([&](QWidget *modal) {
+            seen = modal;
+            EXPECT_EQ(modal->windowTitle(), QStringLiteral("Simulador I.I.V.T.N.U."));
+            EXPECT_TRUE(cannotResize(modal, QSize(754, 638)));
+            auto *cadastral = child<CurrencyEdit>(modal, "CurrencyEdit_VALORCATASTRAL");
+            cadastralTexts << cadastral->text();
+            cadastral->setValue(Currency::fromInt(100000));
+        });
         Form_inicio->BitBtn1Click();
-        ASSERT_TRUE(seen.isNull()) << "the window is freed on return";
+        EXPECT_TRUE(seen.isNull()) << "the window is freed on return";
         EXPECT_EQ(Form_borrador1, nullptr);
     }
-    QString title;
-    QSize minimum, maximum;
-    whenModalShown([&](QWidget *modal) {
-        title = modal->windowTitle();
-        minimum = modal->minimumSize();
-        maximum = modal->maximumSize();
-    });
-    Form_inicio->BitBtn1Click();
-    EXPECT_EQ(title, QStringLiteral("Simulador I.I.V.T.N.U."));
-    EXPECT_EQ(minimum, QSize(754, 638));
-    EXPECT_EQ(maximum, QSize(754, 638));
+    EXPECT_EQ(cadastralTexts, QStringList({QString(), QString()}));
 }
 
 TEST_F(StartupTest, AboutWindowShowsItsTextsAndMailLink)

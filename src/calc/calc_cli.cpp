@@ -4,6 +4,7 @@
 #include "calc_batch.h"
 #include "calc_inputs.h"
 #include "calc_output.h"
+#include "calc_pdf.h"
 
 #include <QString>
 
@@ -59,6 +60,10 @@ Salida:
                         decimales y punto ("5100.0800"), los porcentajes
                         enteros y los años, números
   --out FICHERO         escribe en FICHERO en lugar de la salida estándar
+  --pdf FICHERO         escribe además en FICHERO el borrador de la
+                        autoliquidación de un derecho, en PDF (A4)
+  --derecho D           derecho del borrador: plena, nuda o usufructo (por
+                        omisión plena; con --nuda-propiedad, obligatorio)
 
 Lotes:
   --csv FICHERO         una simulación por fila ("-" lee la entrada estándar).
@@ -95,6 +100,8 @@ struct Options {
     bool help = false;
     std::optional<std::string> csv;
     std::optional<std::string> out;
+    std::optional<std::string> pdf;
+    std::optional<std::string> right;
 };
 
 void report(std::FILE *err, const QString &message)
@@ -140,13 +147,17 @@ QString parseArguments(const std::vector<std::string> &args, Options &options)
             seenJson = options.json = true;
             continue;
         }
-        if (name == "csv" || name == "out") {
-            std::optional<std::string> &target = name == "csv" ? options.csv : options.out;
+        if (name == "csv" || name == "out" || name == "pdf" || name == "derecho") {
+            std::optional<std::string> &target = name == "csv"   ? options.csv
+                                                 : name == "out" ? options.out
+                                                 : name == "pdf" ? options.pdf
+                                                                 : options.right;
             if (target)
                 return QStringLiteral("La opción %1 aparece dos veces").arg(option);
             const std::optional<std::string_view> value = takeValue();
             if (!value || value->empty())
-                return QStringLiteral("Falta el fichero de la opción %1").arg(option);
+                return name == "derecho" ? QStringLiteral("Falta el valor de la opción %1").arg(option)
+                                         : QStringLiteral("Falta el fichero de la opción %1").arg(option);
             target = std::string(*value);
             continue;
         }
@@ -262,6 +273,19 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
         return ExitRefused;
     }
     const SimulationValues values = ComputationPass(*parsed.inputs, SimulationValues());
+    if (options.pdf) {
+        QString error;
+        const std::optional<DraftRight> right = draftRightFor(options.right, values.ownershipMode, &error);
+        if (!right) {
+            report(err, error);
+            return ExitRefused;
+        }
+        if (!writeDraftFile(values, *right, fromUtf8(*options.pdf), &error)) {
+            report(err,
+                   QStringLiteral("No se puede escribir el fichero \"%1\": %2").arg(fromUtf8(*options.pdf), error));
+            return ExitRefused;
+        }
+    }
     std::string text;
     if (options.json) {
         appendJson(text, values);
@@ -305,7 +329,16 @@ int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FIL
         std::fputs(kHelp, out);
         return ExitOk;
     }
+    if (options.right && !options.pdf) {
+        report(err, QStringLiteral("La opción --derecho solo se admite con --pdf"));
+        return ExitRefused;
+    }
     if (options.csv) {
+        if (options.pdf) {
+            report(err,
+                   QStringLiteral("Con --csv no se admite la opción --pdf: el borrador es de una sola simulación"));
+            return ExitRefused;
+        }
         for (int i = 0; i < ColumnCount; ++i) {
             if (options.given[static_cast<std::size_t>(i)]) {
                 report(err, QStringLiteral("Con --csv los datos se leen del fichero: la opción --%1 no se admite")

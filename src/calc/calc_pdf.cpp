@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "calc_pdf.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
+
+std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode, QString *error)
+{
+    const bool full = mode == OwnershipMode::FullOwnership;
+    if (!name) {
+        if (full)
+            return DraftRight::FullOwnership;
+        *error = QStringLiteral("Con --nuda-propiedad indique el derecho del borrador: --derecho nuda o "
+                                "--derecho usufructo");
+        return std::nullopt;
+    }
+    std::optional<DraftRight> right;
+    if (*name == "plena")
+        right = DraftRight::FullOwnership;
+    else if (*name == "nuda")
+        right = DraftRight::BareOwnership;
+    else if (*name == "usufructo")
+        right = DraftRight::Usufruct;
+    if (!right) {
+        *error = QStringLiteral("Valor no válido para --derecho: \"%1\" (plena, nuda o usufructo)")
+                     .arg(QString::fromStdString(*name));
+        return std::nullopt;
+    }
+    if ((*right == DraftRight::FullOwnership) != full) {
+        *error = full ? QStringLiteral("La simulación es de plena propiedad: el borrador solo puede ser "
+                                       "--derecho plena")
+                      : QStringLiteral("La simulación es de nuda propiedad y usufructo: el borrador puede ser "
+                                       "--derecho nuda o --derecho usufructo");
+        return std::nullopt;
+    }
+    return right;
+}
+
+bool writeDraftFile(const SimulationValues &values, DraftRight right, const QString &fileName, QString *error)
+{
+    // Fonts and the PDF painter need a GUI application; a terminal has no
+    // display, so it draws offscreen.
+    std::unique_ptr<QGuiApplication> application;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "plusvalia-calc";
+        static char *argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return WriteDraftPdf(values, right, fileName, error);
+}

@@ -121,7 +121,7 @@ ReportPreview::ReportPreview(PreparedDocument document, QWidget *parent)
             std::find_if(kZoomSteps.begin(), kZoomSteps.end(), [this](double z) { return z > m_zoom + 1e-9; });
         setZoom(it == kZoomSteps.end() ? kMaxZoom : *it);
     });
-    add(QStringLiteral("100 %"), "zoom-original", QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
+    add(QStringLiteral("Tamaño real"), "zoom-original", QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
     add(QStringLiteral("Ancho de página"), "zoom-fit-width", QKeySequence(), &ReportPreview::fitWidth);
     add(QStringLiteral("Página completa"), "zoom-fit-best", QKeySequence(), &ReportPreview::fitPage);
     toolBar->addSeparator();

@@ -2,6 +2,7 @@
 #include "simulation/window/borrador.h"
 
 #include "artwork/artwork.h"
+#include "draft/draft.h"
 #include "legislation/legislacion.h"
 #include "platform/platform.h"
 #include "platform/window_frame.h"
@@ -55,7 +56,8 @@ QString percentText(std::int32_t percent)
 }
 } // namespace
 
-TForm_borrador1::TForm_borrador1(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_borrador1>())
+TForm_borrador1::TForm_borrador1(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TForm_borrador1>()), frxReport_borradorplusvalia(CreateDraftReport())
 {
     Form_borrador1 = this;
     ui->setupUi(this);
@@ -542,15 +544,15 @@ void TForm_borrador1::CheckBox8Click()
 
 void TForm_borrador1::BitBtn_PLENAPROPIEDADClick()
 {
-    // The full-ownership pass has named the right already.
+    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::FullOwnership);
 }
 
 void TForm_borrador1::BitBtn_NUDAPROPIEDADClick()
 {
-    setRightName(RightNameBare);
+    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::BareOwnership);
 }
 
 void TForm_borrador1::BitBtn_USUFRUCTOClick()
 {
-    setRightName(RightNameUsufruct);
+    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::Usufruct);
 }

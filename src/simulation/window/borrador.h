@@ -8,6 +8,7 @@
 // writer of the simulation values, which the print buttons read.
 #pragma once
 
+#include "report/report.h"
 #include "simulation/simulation.h"
 
 #include <QDialog>
@@ -82,6 +83,8 @@ private:
 
     std::unique_ptr<Ui::TForm_borrador1> ui;
     SimulationValues m_values;
+    // The draft's report object: template and logo; the print buttons set its variables.
+    Report frxReport_borradorplusvalia;
     QString m_checkBox4Hint;
     bool m_hintTimeSet = false;
 };

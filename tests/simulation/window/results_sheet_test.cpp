@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "report/report.h"
+
+#include <vector>
+
 namespace {
 const QString kErrorTitle = QStringLiteral("Error");
 const QString kWarning =
@@ -236,11 +240,23 @@ TEST_F(ResultsSheet, SwitchingModesSwapsTheColumnAndTheButtons)
     EXPECT_EQ(ui->Label89->text(), QString());
 }
 
-TEST_F(ResultsSheet, PrintButtonsNameTheRight)
+TEST_F(ResultsSheet, PrintButtonsNameTheRightAndPreviewItsDraft)
 {
+    std::vector<PreparedDocument> previews;
+    QWidget *previewParent = nullptr;
+    ReportPreviewSeam::Override preview([&](QWidget *parent, const PreparedDocument &document) {
+        previewParent = parent;
+        previews.push_back(document);
+    });
     enterWorkedExample();
     showSheet(1);
     EXPECT_EQ(form->simulationValues().rightName, QStringLiteral("PLENA PROPIEDAD"));
+    QTest::mouseClick(ui->BitBtn_PLENAPROPIEDAD, Qt::LeftButton);
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previewParent, form.get());
+    EXPECT_TRUE(previews[0].texts().contains(QStringLiteral("PLENA PROPIEDAD")));
+    EXPECT_TRUE(previews[0].texts().contains(QStringLiteral("17.820,00 €")));
+
     showSheet(0);
     chooseBareOwnership("45");
     showSheet(1);
@@ -249,6 +265,11 @@ TEST_F(ResultsSheet, PrintButtonsNameTheRight)
     EXPECT_EQ(form->simulationValues().rightName, QStringLiteral("NUDA PROPIEDAD"));
     QTest::mouseClick(ui->BitBtn_USUFRUCTO, Qt::LeftButton);
     EXPECT_EQ(form->simulationValues().rightName, QStringLiteral("USUFRUCTO"));
+    ASSERT_EQ(previews.size(), 3u);
+    EXPECT_TRUE(previews[1].texts().contains(QStringLiteral("9.979,20 €")));
+    EXPECT_TRUE(previews[2].texts().contains(QStringLiteral("USUFRUCTO")));
+    EXPECT_TRUE(previews[2].texts().contains(QStringLiteral("7.840,80 €")));
+    EXPECT_FALSE(previews[2].texts().contains(QStringLiteral("9.979,20 €")));
 }
 
 TEST_F(ResultsSheet, NoResultOfAnEarlierPassSurvivesAFailedOne)

@@ -28,8 +28,6 @@ public:
 
     // The values of the last pass, for the print buttons.
     [[nodiscard]] const SimulationValues &simulationValues() const { return m_values; }
-    // The print buttons name the right they print.
-    void setRightName(const QString &name) { m_values.rightName = name; }
     // The declared controls (the print code and the tests read them).
     [[nodiscard]] Ui::TForm_borrador1 &controls() { return *ui; }
 

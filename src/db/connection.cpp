@@ -69,7 +69,10 @@ void TMyConnection::close()
         db.close();
 }
 
-bool TMyConnection::isOpen() const { return QSqlDatabase::database(m_name, false).isOpen(); }
+bool TMyConnection::isOpen() const
+{
+    return QSqlDatabase::database(m_name, false).isOpen();
+}
 
 QSqlDatabase TMyConnection::database()
 {

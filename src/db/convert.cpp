@@ -26,7 +26,10 @@ QChar decimalSeparator()
     throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 

@@ -14,9 +14,15 @@ TDataSource::TDataSource(TMyQuery &query, QList<GridColumn> columns, QObject *pa
 
 TDataSource::~TDataSource() = default;
 
-int TDataSource::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_query.recordCount(); }
+int TDataSource::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_query.recordCount();
+}
 
-int TDataSource::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+int TDataSource::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
 
 QVariant TDataSource::data(const QModelIndex &index, int role) const
 {
@@ -58,7 +64,10 @@ void TDataSource::resultChanged()
     selectRow(m_query.currentRow());
 }
 
-void TDataSource::queryRowChanged(int row) { selectRow(row); }
+void TDataSource::queryRowChanged(int row)
+{
+    selectRow(row);
+}
 
 void TDataSource::selectionRowChanged(const QModelIndex &current)
 {

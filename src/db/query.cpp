@@ -14,7 +14,10 @@
 
 namespace {
 
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool isNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 bool isDecimalType(QMetaType type)
 {
@@ -39,7 +42,10 @@ bool isIntegerType(QMetaType type)
     }
 }
 
-QString shortDateText(QDate date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString shortDateText(QDate date)
+{
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 } // namespace
 
@@ -305,7 +311,10 @@ void TMyQuery::execute()
     run(false);
 }
 
-void TMyQuery::refresh() { open(); }
+void TMyQuery::refresh()
+{
+    open();
+}
 
 void TMyQuery::moveTo(int row)
 {

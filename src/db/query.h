@@ -32,8 +32,8 @@ public:
     // Integers as digits, decimals in the shortest general form with the
     // locale's separator, dates as dd/MM/yyyy; null as "".
     [[nodiscard]] QString asString() const;
-    [[nodiscard]] int asInteger() const;    // null as 0
-    [[nodiscard]] double asFloat() const;   // null as 0
+    [[nodiscard]] int asInteger() const;       // null as 0
+    [[nodiscard]] double asFloat() const;      // null as 0
     [[nodiscard]] Currency asCurrency() const; // exact for decimal columns; null as 0
     [[nodiscard]] TDateTime asDateTime() const;
     [[nodiscard]] QDate asDate() const;
@@ -110,9 +110,9 @@ private:
 
     TMyConnection &m_connection;
     QStringList m_lines;
-    QList<Param> m_params;        // in order of first appearance
-    QStringList m_occurrences;    // parameter name at each placeholder, in order
-    QString m_positionalSql;      // the text with "?" for every parameter
+    QList<Param> m_params;     // in order of first appearance
+    QStringList m_occurrences; // parameter name at each placeholder, in order
+    QString m_positionalSql;   // the text with "?" for every parameter
     QSqlRecord m_columns;
     QList<QSqlRecord> m_rows;
     int m_current = -1;

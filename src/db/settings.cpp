@@ -12,7 +12,10 @@ QSettings openSettings()
 
 } // namespace
 
-QString adminSettingsPath() { return openSettings().fileName(); }
+QString adminSettingsPath()
+{
+    return openSettings().fileName();
+}
 
 ConnectionSettings loadAdminSettings()
 {

@@ -58,7 +58,8 @@ protected:
 TEST_F(QueryDb, SeedHoldsThe2014ParametersAndNoSunday)
 {
     TMyQuery q(*connection);
-    q.setSql({QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
+    q.setSql(
+        {QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
     q.setParamString(QStringLiteral("PANODEVENGO"), QStringLiteral("2014"));
     q.open();
     ASSERT_EQ(q.recordCount(), 1);
@@ -73,8 +74,13 @@ TEST_F(QueryDb, SeedHoldsThe2014ParametersAndNoSunday)
     EXPECT_DOUBLE_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO3")).asFloat(), 2.86);
 
     EXPECT_EQ(db->count(QStringLiteral("calendarioinhabildb")), 76);
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE DAYOFWEEK(fechainhabil) = 1")).toInt(), 0);
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE anoinhabil <> YEAR(fechainhabil)")).toInt(), 0);
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE DAYOFWEEK(fechainhabil) = 1"))
+                  .toInt(),
+              0);
+    EXPECT_EQ(
+        db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE anoinhabil <> YEAR(fechainhabil)"))
+            .toInt(),
+        0);
 }
 
 TEST_F(QueryDb, TableNamesInCapitalsAndLowerCaseReachTheSameTable)
@@ -110,7 +116,8 @@ TEST_F(QueryDb, ColumnsAreFoundWithoutRegardToCase)
 TEST_F(QueryDb, AnEmptyResultReadsAsNull)
 {
     TMyQuery q(*connection);
-    q.setSql({QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
+    q.setSql(
+        {QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
     for (const QString &year : {QStringLiteral("2013"), QStringLiteral("201"), QString()}) {
         q.setParamString(QStringLiteral("PANODEVENGO"), year);
         q.open();
@@ -143,9 +150,12 @@ TEST_F(QueryDb, InsertGetsAnIdentifierAndUpdateBindsEveryKind)
     q.setParamFloat(QStringLiteral("PCOEFICIENTEREDUCTOR107"), 50.5);
     q.execute();
     const int id = db->scalar(QStringLiteral("SELECT IDCONFIGURACIONPLUSVALIAS FROM configuracionplusvaliasdb "
-                                             "WHERE ANODEVENGO=2015")).toInt();
+                                             "WHERE ANODEVENGO=2015"))
+                       .toInt();
     EXPECT_GT(id, 1);
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT CAST(TIPOTRAMO1 AS CHAR) FROM configuracionplusvaliasdb WHERE ANODEVENGO=2015")).toString(),
+    EXPECT_EQ(db->scalar(QStringLiteral(
+                             "SELECT CAST(TIPOTRAMO1 AS CHAR) FROM configuracionplusvaliasdb WHERE ANODEVENGO=2015"))
+                  .toString(),
               QStringLiteral("3.7000"));
 
     TMyQuery day(*connection);
@@ -154,16 +164,18 @@ TEST_F(QueryDb, InsertGetsAnIdentifierAndUpdateBindsEveryKind)
     day.setParamDate(QStringLiteral("pfechainhabil"), QDate(2015, 3, 19));
     day.setParamInteger(QStringLiteral("panoinhabil"), 2015);
     day.execute();
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT anoinhabil FROM calendarioinhabildb WHERE fechainhabil='2015-03-19'")).toInt(),
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT anoinhabil FROM calendarioinhabildb WHERE fechainhabil='2015-03-19'"))
+                  .toInt(),
               2015);
 }
 
 TEST_F(QueryDb, ASecondRowForOneYearIsRefusedAndNothingIsStored)
 {
     TMyQuery q(*connection);
-    q.setSql({QStringLiteral("Insert into configuracionplusvaliasdb (ANODEVENGO,TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,"
-                             "TIPOTRAMO1,TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107)"),
-              QStringLiteral(" values (:Y,1,1,2,3,1,1,1,1,1)")});
+    q.setSql(
+        {QStringLiteral("Insert into configuracionplusvaliasdb (ANODEVENGO,TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,"
+                        "TIPOTRAMO1,TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107)"),
+         QStringLiteral(" values (:Y,1,1,2,3,1,1,1,1,1)")});
     q.setParamInteger(QStringLiteral("Y"), 2014);
     try {
         q.execute();
@@ -195,7 +207,8 @@ TEST_F(QueryDb, LocateMovesToTheDayOrLeavesTheCurrentRow)
 TEST_F(QueryDb, RefreshRunsTheStatementAgainWithItsParameters)
 {
     TMyQuery list(*connection);
-    list.setSql({QStringLiteral("SELECT * FROM NOTARIOSDB"), QStringLiteral("WHERE NOMBRENOTARIO like :PNOMBRENOTARIO")});
+    list.setSql(
+        {QStringLiteral("SELECT * FROM NOTARIOSDB"), QStringLiteral("WHERE NOMBRENOTARIO like :PNOMBRENOTARIO")});
     list.setParamString(QStringLiteral("PNOMBRENOTARIO"), QStringLiteral("GAR%"));
     list.open();
     EXPECT_EQ(list.recordCount(), 0);

@@ -14,7 +14,10 @@
 
 namespace {
 
-QString env(const char *name) { return qEnvironmentVariable(name); }
+QString env(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
 
 QStringList scriptStatements(const QString &file)
 {
@@ -61,7 +64,8 @@ std::atomic<int> counter{0};
 std::optional<QString> testDatabaseUnavailable()
 {
     if (env("PLUSVALIA_TEST_DB_SOCKET").isEmpty() || env("PLUSVALIA_TEST_DB_USER").isEmpty())
-        return QStringLiteral("no test database: run ./test.sh, or eval \"$(scripts/local-db.sh start --dir D --test)\"");
+        return QStringLiteral(
+            "no test database: run ./test.sh, or eval \"$(scripts/local-db.sh start --dir D --test)\"");
     return std::nullopt;
 }
 
@@ -149,6 +153,12 @@ void PrivateServer::start()
     run(arguments);
 }
 
-void PrivateServer::stop() { run({QStringLiteral("stop"), QStringLiteral("--dir"), m_dir}); }
+void PrivateServer::stop()
+{
+    run({QStringLiteral("stop"), QStringLiteral("--dir"), m_dir});
+}
 
-QString PrivateServer::socket() const { return m_dir + QStringLiteral("/mysql.sock"); }
+QString PrivateServer::socket() const
+{
+    return m_dir + QStringLiteral("/mysql.sock");
+}

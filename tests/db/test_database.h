@@ -20,7 +20,7 @@
 
 #define SKIP_WITHOUT_TEST_DATABASE()                                                                                   \
     do {                                                                                                               \
-        if (const auto reason = testDatabaseUnavailable())                                                            \
+        if (const auto reason = testDatabaseUnavailable())                                                             \
             GTEST_SKIP() << reason->toStdString();                                                                     \
     } while (false)
 
@@ -39,7 +39,10 @@ public:
     // Checks through a connection of the test's own, apart from the code under test.
     void exec(const QString &sql);
     [[nodiscard]] QVariant scalar(const QString &sql);
-    [[nodiscard]] int count(const QString &table) { return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt(); }
+    [[nodiscard]] int count(const QString &table)
+    {
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
+    }
 
 private:
     QString m_socket;

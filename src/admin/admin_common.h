@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// What the administration windows share: the handler boundary that reports a
+// failure (AppError) and stops the handler, the frame of windows that close
+// only through their own buttons, and the key filters and field events
+// (KeyPress, Exit) the handlers hang on.
+#pragma once
+
+#include "db/apperror.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+class TMyConnection;
+
+// Shows a failure's text as the application's default error box: title = the
+// application's title, OK, error icon, closing period as the toolkit adds it.
+void showApplicationError(QWidget *window, const QString &text);
+
+// Runs a handler's body; an AppError ends it and is shown.
+template <class Body> void handlerBoundary(QWidget *window, Body &&body)
+{
+    try {
+        body();
+    } catch (const AppError &error) {
+        showApplicationError(window, error.text());
+    }
+}
+
+// The shared connection of the data module (throws AppError without one).
+[[nodiscard]] TMyConnection &sharedConnection();
+
+// A fixed-size, centred window with no title-bar buttons that closes only
+// through its own buttons: Escape and the window manager's close do nothing.
+class ButtonClosedDialog : public QDialog {
+    Q_OBJECT
+public:
+    ButtonClosedDialog(QWidget *parent, QSize size);
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void closeByButton() { done(QDialog::Accepted); }
+};
+
+// KeyPress handler in the classic form: it may replace the typed character,
+// or set it to QChar() to discard it. Only keys that type a character reach
+// it; control characters (Ctrl+V is 0x16) are handed in as such.
+using KeyPressHandler = std::function<void(QChar &key)>;
+void onKeyPress(QWidget *field, KeyPressHandler handler);
+
+// Exit: the focus moves from the field to another control of the window
+// (not to a popup or another window).
+void onExit(QWidget *field, std::function<void()> handler);
+
+// Digits and Backspace pass; every other character is discarded. Pasting,
+// dropping and the context menu are refused too, so nothing else gets in.
+void digitsOnlyKeyPress(QChar &key);
+void refuseNonDigitInput(QLineEdit *field);
+
+// Every letter typed or pasted becomes a capital.
+void makeUpperCase(QLineEdit *field);

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// plusvalia-admin: the administration edition for the tax office's staff.
+// Reads the connection settings file (written with loopback defaults on first
+// use), asks for the password, opens the shared connection and shows the
+// administration window; closing it ends the program.
+#include "admin/form_configuracion.h"
+#include "admin/password_dialog.h"
+#include "db/datamodule.h"
+#include "db/settings.h"
+#include "platform/pixel_font.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("plusvalia-admin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Administración I.I.V.T.N.U."));
+    installFontSubstitutes();
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+
+    TDataModule1 dataModule;
+    ConnectionSettings settings = loadAdminSettings();
+    const std::optional<QString> password = askPassword(settings);
+    if (!password)
+        return 0;
+    settings.password = *password;
+    dataModule.MyConnection1.setSettings(settings);
+    try {
+        dataModule.MyConnection1.open();
+    } catch (const AppError &error) {
+        Platform::dialogs().error(nullptr,
+                                  error.text() + QStringLiteral("\n\nAjustes de conexión: ") + adminSettingsPath(),
+                                  QApplication::applicationDisplayName());
+        return 1;
+    }
+    OpenAdministration(nullptr);
+    return 0;
+}

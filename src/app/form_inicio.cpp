@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/form_inicio.h"
 
+#include "admin/form_configuracion.h"
 #include "app/form_version.h"
 #include "app/links.h"
 #include "artwork/artwork.h"
@@ -23,9 +24,6 @@
 
 #include "simulation/window/borrador.h"
 
-#if PLUSVALIA_HAVE_ADMIN
-#include "admin/form_configuracion.h"
-#endif
 
 TForm_inicio *Form_inicio = nullptr;
 
@@ -161,7 +159,5 @@ void TForm_inicio::Label4Click()
 
 void TForm_inicio::BitBtn9Click()
 {
-#if PLUSVALIA_HAVE_ADMIN
     OpenAdministration(this);
-#endif
 }

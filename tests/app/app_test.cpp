@@ -116,6 +116,17 @@ TEST_F(StartupTest, NoControlOffersTheAdministrationCommand)
         EXPECT_FALSE(action->text().contains(QStringLiteral("Config"), Qt::CaseInsensitive));
 }
 
+// The administration command still works when called, as this edition never
+// does: without an open connection it says why and opens nothing.
+TEST_F(StartupTest, AdministrationCommandWithoutAServerReportsAndOpensNothing)
+{
+    Form_inicio->BitBtn9Click();
+    ASSERT_EQ(platform.dialogs.shown.size(), 1u);
+    EXPECT_EQ(platform.dialogs.last().kind, RecordingDialogs::Kind::Error);
+    EXPECT_FALSE(platform.dialogs.last().text.isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(StartupTest, WebAddressLabelAsksTheShellAndIgnoresItsAnswer)
 {
     platform.shell.succeed = false;

@@ -54,7 +54,7 @@ stop_server() {
   local pid
   pid=$(server_pid) || { rm -f "$dir/server.pid"; return 0; }
   kill -TERM "$pid"
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
@@ -70,13 +70,17 @@ start_server() {
   [[ $(id -u) -eq 0 ]] && user_opt=(--user=root)
   # Table names are written in both cases by the statements: the server must
   # fold them, and that is fixed when the data directory is created.
-  local common=(--no-defaults --datadir="$dir/data" --lower-case-table-names=1
+  # A temporary directory of its own: a server starting up removes every
+  # "#sql*" file in its tmpdir, which would break another server's work.
+  local common=(--no-defaults --datadir="$dir/data" --tmpdir="$dir/tmp" --lower-case-table-names=1
     --innodb-log-file-size=8M --innodb-buffer-pool-size=32M)
+  mkdir -p "$dir/tmp"
   if [[ ! -d $dir/data/mysql ]]; then
     mkdir -p "$dir/data"
     if ! mariadb-install-db "${common[@]}" "${user_opt[@]}" --auth-root-authentication-method=normal \
       --skip-test-db --skip-name-resolve >"$dir/install.log" 2>&1; then
-      say "No se pudo crear el directorio de datos en $dir/data (véase $dir/install.log)."
+      say "No se pudo crear el directorio de datos en $dir/data:"
+      grep -i "error" "$dir/install.log" >&2 || tail -n 20 "$dir/install.log" >&2 || true
       exit 1
     fi
   fi
@@ -89,7 +93,7 @@ start_server() {
     </dev/null >>"$dir/server.log" 2>&1 &
   local pid=$!
   echo "$pid" >"$dir/server.pid"
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     if ! kill -0 "$pid" 2>/dev/null; then
       say "El servidor MariaDB terminó al arrancar (véase $dir/error.log):"
       tail -n 20 "$dir/error.log" >&2 || true
@@ -101,7 +105,7 @@ start_server() {
     fi
     sleep 0.1
   done
-  say "El servidor MariaDB no respondió en 30 s (véase $dir/error.log)."
+  say "El servidor MariaDB no respondió en 60 s (véase $dir/error.log)."
   stop_server
   exit 1
 }

@@ -24,7 +24,6 @@ public:
     ~TDataSource() override;
 
     [[nodiscard]] QItemSelectionModel *selectionModel() { return &m_selection; }
-    [[nodiscard]] TMyQuery &query() { return m_query; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -141,8 +141,10 @@ void PrivateServer::run(const QStringList &arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(env("PLUSVALIA_LOCAL_DB"), arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        throw std::runtime_error("local-db.sh " + arguments.join(u' ').toStdString() + " failed");
+    // Generous: the machine's cores are shared and a first start creates the data files.
+    if (!process.waitForFinished(180000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        throw std::runtime_error("local-db.sh " + arguments.join(u' ').toStdString() + " failed: " +
+                                 process.errorString().toStdString());
 }
 
 void PrivateServer::start()

@@ -30,16 +30,8 @@ protected:
         QChar typed = typedCharacter(*key);
         if (typed.isNull())
             return false; // navigation, Delete, Tab, Enter: not a typed character
-        const QChar original = typed;
         m_handler(typed);
-        if (typed.isNull())
-            return true;
-        if (typed != original) {
-            QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), QString(typed));
-            QCoreApplication::sendEvent(watched, &replaced);
-            return true;
-        }
-        return false;
+        return typed.isNull(); // discarded: the field never sees the key
     }
 
 private:

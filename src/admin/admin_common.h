@@ -46,8 +46,8 @@ protected:
     void closeByButton() { done(QDialog::Accepted); }
 };
 
-// KeyPress handler in the classic form: it may replace the typed character,
-// or set it to QChar() to discard it. Only keys that type a character reach
+// KeyPress handler in the classic form: it sets the typed character to
+// QChar() to discard it. Only keys that type a character reach
 // it; control characters (Ctrl+V is 0x16) are handed in as such.
 using KeyPressHandler = std::function<void(QChar &key)>;
 void onKeyPress(QWidget *field, KeyPressHandler handler);

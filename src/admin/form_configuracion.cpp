@@ -341,9 +341,11 @@ void TForm_CONFIGURACION::MonthCalendar1DblClick()
 
 void TForm_CONFIGURACION::DBGrid2CellClick()
 {
-    const QDate day = MyQuery5.fieldByName(QStringLiteral("fechainhabil")).asDate();
-    if (day.isValid())
-        ui->MonthCalendar1->setSelectedDate(day);
+    handlerBoundary(this, [&] {
+        const QDate day = MyQuery5.fieldByName(QStringLiteral("fechainhabil")).asDate();
+        if (day.isValid())
+            ui->MonthCalendar1->setSelectedDate(day);
+    });
 }
 
 void TForm_CONFIGURACION::BitBtn7Click()

@@ -127,7 +127,12 @@ PrivateServer::PrivateServer()
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/plusvalia-private-db.XXXXXX"));
     dir.setAutoRemove(false);
     m_dir = dir.path();
-    start();
+    try {
+        start();
+    } catch (...) {
+        QDir(m_dir).removeRecursively();
+        throw;
+    }
 }
 
 PrivateServer::~PrivateServer()

@@ -3,6 +3,8 @@
 // and one opening of the simulation window (created, shown, freed).
 #include "app/form_inicio.h"
 #include "simulation/window/borrador.h"
+#include "ui_borrador.h"
+#include "widgets/currencyedit.h"
 #include "app/startup.h"
 #include "platform/pixel_font.h"
 
@@ -34,6 +36,26 @@ void BM_OpenSimulationWindow(benchmark::State &state)
     DestroyStartupObjects();
 }
 BENCHMARK(BM_OpenSimulationWindow)->Unit(benchmark::kMillisecond);
+
+// One switch of sheets: the computation pass and the writing of the results
+// sheet (or the way back), painted.
+void BM_TabSwitch(benchmark::State &state)
+{
+    CreateStartupObjects();
+    auto *window = new TForm_borrador1(Form_inicio);
+    window->show();
+    window->controls().CurrencyEdit_VALORCATASTRAL->setValue(Currency::fromInt(100000));
+    QApplication::processEvents();
+    int page = 0;
+    for (auto _ : state) {
+        page = 1 - page;
+        window->controls().PageControl1->setCurrentIndex(page);
+        window->repaint();
+    }
+    delete window;
+    DestroyStartupObjects();
+}
+BENCHMARK(BM_TabSwitch)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv)

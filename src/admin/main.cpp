@@ -7,6 +7,7 @@
 #include "admin/password_dialog.h"
 #include "db/datamodule.h"
 #include "db/settings.h"
+#include "platform/keyboard.h"
 #include "platform/pixel_font.h"
 #include "platform/platform.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("plusvalia-admin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Administración I.I.V.T.N.U."));
     installFontSubstitutes();
+    Keyboard::installConvention();
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 
     TDataModule1 dataModule;

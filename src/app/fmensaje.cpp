@@ -9,7 +9,8 @@
 
 TFMensaje *FMensaje = nullptr;
 
-TFMensaje::TFMensaje(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TFMensaje>())
+TFMensaje::TFMensaje(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TFMensaje>())
 {
     FMensaje = this;
     ui->setupUi(this);

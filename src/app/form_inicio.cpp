@@ -5,52 +5,17 @@
 #include "app/form_version.h"
 #include "app/links.h"
 #include "artwork/artwork.h"
+#include "platform/keyboard.h"
 #include "platform/pixel_font.h"
 #include "platform/platform.h"
 #include "platform/window_frame.h"
+#include "simulation/window/borrador.h"
 #include "ui_form_inicio.h"
 
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListView>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTextEdit>
-
-#include "simulation/window/borrador.h"
-
 
 TForm_inicio *Form_inicio = nullptr;
-
-namespace {
-// The combo box a focused widget belongs to: the box itself or its line edit.
-QComboBox *comboOf(QWidget *widget)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo;
-    if (qobject_cast<QLineEdit *>(widget))
-        return qobject_cast<QComboBox *>(widget->parentWidget());
-    return nullptr;
-}
-
-bool isSingleLineEdit(QWidget *widget)
-{
-    // A date picker's or spin box's inner line edit belongs to the picker,
-    // which keeps Enter.
-    return qobject_cast<QLineEdit *>(widget) && !qobject_cast<QAbstractSpinBox *>(widget->parentWidget())
-        && !comboOf(widget);
-}
-
-bool isListBox(QWidget *widget)
-{
-    return qobject_cast<QListView *>(widget) != nullptr;
-}
-} // namespace
 
 TForm_inicio::TForm_inicio(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm_inicio>())
 {
@@ -93,8 +58,8 @@ void TForm_inicio::FormCreate()
 
 bool TForm_inicio::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->Label4 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (watched == ui->Label4 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Label4Click();
         return true;
     }
@@ -103,30 +68,7 @@ bool TForm_inicio::eventFilter(QObject *watched, QEvent *event)
 
 bool TForm_inicio::AppMessage(QObject *receiver, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    QWidget *focused = QApplication::focusWidget();
-    // Key events travel up the parent chain; act once, on first delivery.
-    if (!focused || receiver != focused)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-
-    QComboBox *combo = comboOf(focused);
-    if (key->key() == Qt::Key_Down && combo && !combo->view()->isVisible())
-        combo->showPopup();
-
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-        return false;
-    // With a list open (a combo box's popup) Enter keeps its meaning.
-    if (QApplication::activePopupWidget())
-        return false;
-    const bool moves = isSingleLineEdit(focused) || (combo && !combo->view()->isVisible())
-        || qobject_cast<QRadioButton *>(focused) || isListBox(focused);
-    if (!moves)
-        return false;
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, key->modifiers() & ~Qt::ShiftModifier);
-    QCoreApplication::sendEvent(focused, &tab);
-    return true;
+    return Keyboard::applyConvention(receiver, event);
 }
 
 void TForm_inicio::BitBtn1Click()

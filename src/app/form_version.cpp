@@ -27,8 +27,8 @@ TForm_version::~TForm_version() = default;
 
 bool TForm_version::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->Label7 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (watched == ui->Label7 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Label7Click();
         return true;
     }

@@ -71,7 +71,8 @@ void paintTree(QPainter &p, const QRectF &r)
 {
     p.setPen(QPen(kGoldDark, 0.8));
     p.setBrush(QColor(0x7a, 0x4a, 0x1e));
-    p.drawRect(QRectF(r.center().x() - r.width() * 0.05, r.top() + r.height() * 0.5, r.width() * 0.1, r.height() * 0.38));
+    p.drawRect(
+        QRectF(r.center().x() - r.width() * 0.05, r.top() + r.height() * 0.5, r.width() * 0.1, r.height() * 0.38));
     p.setBrush(kGold);
     p.drawEllipse(QRectF(r.left() + r.width() * 0.28, r.top() + r.height() * 0.08, r.width() * 0.44, r.height() * 0.5));
 }
@@ -125,7 +126,8 @@ QPixmap glyphPixmap(Artwork::Glyph glyph, int size, bool disabled)
             for (int row = 0; row < 4; ++row)
                 for (int col = 0; col < 3; ++col) {
                     p.setBrush(tint(row == 3 && col == 2 ? QColor(0xef, 0x6c, 0x00) : QColor(0xec, 0xef, 0xf1)));
-                    p.drawRoundedRect(QRectF(u * (4 + col * 2.8), u * (6.4 + row * 2.1), u * 2.2, u * 1.6), u * 0.3, u * 0.3);
+                    p.drawRoundedRect(QRectF(u * (4 + col * 2.8), u * (6.4 + row * 2.1), u * 2.2, u * 1.6), u * 0.3,
+                                      u * 0.3);
                 }
             break;
         }
@@ -146,7 +148,8 @@ QPixmap glyphPixmap(Artwork::Glyph glyph, int size, bool disabled)
         }
         case Glyph::Tick: {
             p.setPen(QPen(tint(QColor(0x2e, 0x9d, 0x32)), u * 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPolyline(QPolygonF({QPointF(u * 2.5, u * 8.5), QPointF(u * 6.5, u * 12.5), QPointF(u * 13.5, u * 3.5)}));
+            p.drawPolyline(
+                QPolygonF({QPointF(u * 2.5, u * 8.5), QPointF(u * 6.5, u * 12.5), QPointF(u * 13.5, u * 3.5)}));
             break;
         }
         case Glyph::Save: {

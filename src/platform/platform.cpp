@@ -58,9 +58,18 @@ DesktopShell *g_shell = &g_qtShell;
 } // namespace
 
 namespace Platform {
-Clock &clock() { return *g_clock; }
-Dialogs &dialogs() { return *g_dialogs; }
-DesktopShell &shell() { return *g_shell; }
+Clock &clock()
+{
+    return *g_clock;
+}
+Dialogs &dialogs()
+{
+    return *g_dialogs;
+}
+DesktopShell &shell()
+{
+    return *g_shell;
+}
 
 Override::Override(Clock *clock, Dialogs *dialogs, DesktopShell *shell)
     : m_clock(g_clock), m_dialogs(g_dialogs), m_shell(g_shell)

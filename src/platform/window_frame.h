@@ -12,8 +12,8 @@ enum class TitleButtons { SystemMenuOnly, SystemMenuAndMinimise };
 inline void fixWindowFrame(QWidget *window, QSize size, TitleButtons buttons)
 {
     window->setFixedSize(size);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
     if (window->windowFlags().testFlag(Qt::Dialog))
         flags |= Qt::Dialog;
     if (buttons == TitleButtons::SystemMenuAndMinimise)

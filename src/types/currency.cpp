@@ -9,7 +9,10 @@ namespace {
 constexpr Int128 kMax = std::numeric_limits<std::int64_t>::max();
 constexpr Int128 kMin = std::numeric_limits<std::int64_t>::min();
 
-Int128 abs128(Int128 v) { return v < 0 ? -v : v; }
+Int128 abs128(Int128 v)
+{
+    return v < 0 ? -v : v;
+}
 
 // Digits of a non-negative amount with "." every three digits.
 QString groupDigits(UInt128 whole)
@@ -204,8 +207,8 @@ QString Currency::toFixed4() const
 {
     const Int128 raw = m_raw;
     const UInt128 magnitude = static_cast<UInt128>(abs128(raw));
-    QString text = QString::number(static_cast<qulonglong>(magnitude / Scale)) + u'.'
-        + QString::number(static_cast<qulonglong>(magnitude % Scale)).rightJustified(4, u'0');
+    QString text = QString::number(static_cast<qulonglong>(magnitude / Scale)) + u'.' +
+                   QString::number(static_cast<qulonglong>(magnitude % Scale)).rightJustified(4, u'0');
     if (raw < 0)
         text.prepend(u'-');
     return text;

@@ -139,7 +139,8 @@ QDate TDateTime::toQDate() const
 
 TDateTime TDateTime::addDays(int days) const
 {
-    return withDays(static_cast<int>(std::clamp<long long>(static_cast<long long>(wholeDays()) + days, MinSerial, MaxSerial)));
+    return withDays(
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(wholeDays()) + days, MinSerial, MaxSerial)));
 }
 
 TDateTime TDateTime::addMonths(int months) const

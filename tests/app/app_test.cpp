@@ -40,7 +40,8 @@ template <typename T> T *child(QWidget *parent, const char *name)
 
 bool cannotResize(QWidget *w, QSize size)
 {
-    return w->minimumSize() == size && w->maximumSize() == size && !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+    return w->minimumSize() == size && w->maximumSize() == size &&
+           !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
 }
 
 class StartupTest : public ::testing::Test {
@@ -69,14 +70,10 @@ TEST_F(StartupTest, StartWindowControlsSitWhereTheyBelong)
         const char16_t *text;
     };
     const Case cases[] = {
-        {"Image1", {37, 23, 238, 172}, nullptr},
-        {"Label1", {66, 197, 181, 16}, u"Ayuntamiento de Sarvelina"},
-        {"Label2", {48, 213, 219, 13}, u"Zumeria"},
-        {"Label4", {97, 227, 130, 17}, u"www.sarvelina.example"},
-        {"Bevel2", {32, 247, 239, 28}, nullptr},
-        {"Label3", {96, 250, 108, 23}, u"I.I.V.T.N.U."},
-        {"Bevel1", {296, 24, 161, 249}, nullptr},
-        {"BitBtn1", {304, 37, 145, 100}, u"&Calcular"},
+        {"Image1", {37, 23, 238, 172}, nullptr},      {"Label1", {66, 197, 181, 16}, u"Ayuntamiento de Sarvelina"},
+        {"Label2", {48, 213, 219, 13}, u"Zumeria"},   {"Label4", {97, 227, 130, 17}, u"www.sarvelina.example"},
+        {"Bevel2", {32, 247, 239, 28}, nullptr},      {"Label3", {96, 250, 108, 23}, u"I.I.V.T.N.U."},
+        {"Bevel1", {296, 24, 161, 249}, nullptr},     {"BitBtn1", {304, 37, 145, 100}, u"&Calcular"},
         {"BitBtn3", {304, 160, 145, 100}, u"&Salir"},
     };
     for (const auto &c : cases) {
@@ -190,9 +187,10 @@ TEST_F(StartupTest, AboutWindowShowsItsTextsAndMailLink)
     EXPECT_EQ(texts[2], QStringLiteral("Esta herramienta no constituye una liquidación oficial,\n"
                                        "sólo es una simulación en base a los dados introducidos."));
     EXPECT_EQ(texts[3], QStringLiteral("Contacto y sugerencias"));
-    EXPECT_EQ(platform.shell.mailLinks,
-              QStringList{QStringLiteral("mailto:zumeria@sarvelina.example?Subject=Contacto y sugerencias para la "
-                                         "aplicación Corvesa&Attach=&quot;c:\\Mail Attachments\\attachment.txt&quot;")});
+    EXPECT_EQ(
+        platform.shell.mailLinks,
+        QStringList{QStringLiteral("mailto:zumeria@sarvelina.example?Subject=Contacto y sugerencias para la "
+                                   "aplicación Corvesa&Attach=&quot;c:\\Mail Attachments\\attachment.txt&quot;")});
     EXPECT_EQ(Form_version, nullptr);
 }
 
@@ -215,7 +213,8 @@ protected:
     {
         StartupTest::SetUp();
         auto *layout = new QVBoxLayout(&dialog);
-        for (QWidget *w : std::initializer_list<QWidget *>{edit, combo, editableCombo, radio, list, memo, check, date, next})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{edit, combo, editableCombo, radio, list, memo, check, date, next})
             layout->addWidget(w);
         layout->addWidget(okButton);
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});

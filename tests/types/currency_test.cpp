@@ -6,7 +6,10 @@
 #include <random>
 
 namespace {
-Currency raw(std::int64_t r) { return Currency::fromRaw(r); }
+Currency raw(std::int64_t r)
+{
+    return Currency::fromRaw(r);
+}
 
 TEST(Currency, ParsesBothDecimalSeparatorsAndRejectsJunk)
 {
@@ -45,11 +48,11 @@ TEST(Currency, ProductsRoundOnceHalfEven)
         std::int64_t a, b, expected;
     };
     const Case cases[] = {
-        {1000000000, 1645, 164500000},           // 100,000.00 x 0.1645 = 16,450.00
-        {178200000, 2862, 51000840},            // 17,820.00 x 0.2862 = 5,100.084
-        {78408000, 2862, 22440370},             // 7,840.80 x 0.2862 = 2,244.0370
-        {5, 5000, 2},                           // 0.00025 -> 0.0002 (even)
-        {15, 5000, 8},                          // 0.00075 -> 0.0008 (even)
+        {1000000000, 1645, 164500000}, // 100,000.00 x 0.1645 = 16,450.00
+        {178200000, 2862, 51000840},   // 17,820.00 x 0.2862 = 5,100.084
+        {78408000, 2862, 22440370},    // 7,840.80 x 0.2862 = 2,244.0370
+        {5, 5000, 2},                  // 0.00025 -> 0.0002 (even)
+        {15, 5000, 8},                 // 0.00075 -> 0.0008 (even)
         {-5, 5000, -2},
         {-15, 5000, -8},
         {std::numeric_limits<std::int64_t>::max(), 20000, std::numeric_limits<std::int64_t>::max()}, // saturates
@@ -65,8 +68,8 @@ TEST(Currency, MulDivAndRatioAreExact)
     EXPECT_EQ(raw(6000060).mulDiv(100, 100).raw(), 6000060);
     EXPECT_EQ(Currency::fromInt(1).mulDiv(1, 3).raw(), 3333);
     EXPECT_EQ(Currency::fromInt(2).mulDiv(1, 3).raw(), 6667);
-    EXPECT_EQ(Currency::fromRatio(5, 2).raw(), 2);  // 2.5 -> 2
-    EXPECT_EQ(Currency::fromRatio(7, 2).raw(), 4);  // 3.5 -> 4
+    EXPECT_EQ(Currency::fromRatio(5, 2).raw(), 2); // 2.5 -> 2
+    EXPECT_EQ(Currency::fromRatio(7, 2).raw(), 4); // 3.5 -> 4
     EXPECT_EQ(Currency::fromRatio(-7, 2).raw(), -4);
     EXPECT_EQ(Currency::fromRatio(7, -2).raw(), -4);
     EXPECT_EQ(Currency::fromRatio(1, 0), Currency::max());
@@ -90,8 +93,16 @@ TEST(Currency, RoundsToCentsHalfUp)
         std::int64_t in, out;
     };
     const Case cases[] = {
-        {51000840, 51000800}, {6000060, 6000100}, {22440370, 22440400}, {22440350, 22440400},
-        {22440349, 22440300}, {0, 0}, {50, 100}, {49, 0}, {-50, -100}, {-49, 0},
+        {51000840, 51000800},
+        {6000060, 6000100},
+        {22440370, 22440400},
+        {22440350, 22440400},
+        {22440349, 22440300},
+        {0, 0},
+        {50, 100},
+        {49, 0},
+        {-50, -100},
+        {-49, 0},
         {std::numeric_limits<std::int64_t>::max(), 9223372036854775800}, // 922.337.203.685.477,58
     };
     for (const auto &c : cases)
@@ -108,7 +119,7 @@ TEST(Currency, SpanishMoneyText)
         {51000800, "5.100,08 €"},
         {12345670000, "1.234.567,00 €"},
         {0, "0,00 €"},
-        {49, "0,00 €"},          // rounds to zero: zero section, no sign
+        {49, "0,00 €"}, // rounds to zero: zero section, no sign
         {-49, "0,00 €"},
         {-51000800, "-5.100,08 €"},
         {9999990000, "999.999,00 €"},
@@ -153,7 +164,8 @@ TEST(Currency, DivideHalfEvenMatchesDefinition)
         const auto q = static_cast<std::int64_t>(divideHalfEven(n, d));
         // |n - q*d| <= d/2, with ties resolved to the even quotient.
         const Int128 rest = static_cast<Int128>(n) - static_cast<Int128>(q) * d;
-        ASSERT_LE(rest < 0 ? -rest * 2 : rest * 2, static_cast<Int128>(d)) << n << "/" << d << " ~ " << static_cast<double>(exact);
+        ASSERT_LE(rest < 0 ? -rest * 2 : rest * 2, static_cast<Int128>(d))
+            << n << "/" << d << " ~ " << static_cast<double>(exact);
         if ((rest < 0 ? -rest * 2 : rest * 2) == d) {
             ASSERT_EQ(q % 2, 0);
         }

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// The keyboard convention every window of the program shares: Enter moves to
+// the next field in single-line edits (currency edits included), closed combo
+// boxes, radio buttons and list boxes; Down-arrow opens a combo box's list and
+// still reaches the box. Installed application-wide, it sees every event
+// before it is dispatched.
+#pragma once
+
+class QEvent;
+class QObject;
+
+namespace Keyboard {
+// Applies the convention to one event; true when the event was replaced by a
+// Tab and must not be delivered.
+bool applyConvention(QObject *receiver, QEvent *event);
+// Installs the convention on the application for the program's lifetime
+// (editions without the start window, whose creation installs it).
+void installConvention();
+} // namespace Keyboard

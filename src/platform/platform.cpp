@@ -39,7 +39,8 @@ private:
 
 class QtDesktopShell final : public DesktopShell {
 public:
-    bool openUrl(const QString &address) override { return QDesktopServices::openUrl(QUrl(address)); }
+    // A bare "www..." address, as a label shows it, is a web address too.
+    bool openUrl(const QString &address) override { return QDesktopServices::openUrl(QUrl::fromUserInput(address)); }
     // The link carries an entity text and a Windows path by design; hand it
     // over untouched rather than letting QUrl re-encode it.
     bool openMailLink(const QString &link) override

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -15,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -78,6 +80,10 @@ ReportPreview::ReportPreview(PreparedDocument document, QWidget *parent)
     setModal(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint);
+    // Cover the screen even where no window manager honours the maximised
+    // state (a bare X server); it would otherwise open at its small default size.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 
     if (const QString printer = preferredPrinterName(); !printer.isEmpty()) {

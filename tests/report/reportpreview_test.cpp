@@ -6,8 +6,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,6 +55,8 @@ TEST(ReportPreview, OpensMaximisedAtOneHundredPercentOnTheFirstPage)
     ReportPreview preview(document());
     EXPECT_TRUE(preview.isModal());
     EXPECT_TRUE(preview.windowState() & Qt::WindowMaximized);
+    // Without a window manager to honour the state, the size alone must cover the screen.
+    EXPECT_EQ(preview.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_EQ(preview.zoom(), 1.0);
     EXPECT_EQ(preview.currentPage(), 0);
     EXPECT_TRUE(labelTexts(preview).contains(QStringLiteral("100 %")));

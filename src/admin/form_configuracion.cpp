@@ -10,6 +10,7 @@
 #include "ui_form_configuracion.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 TForm_CONFIGURACION *Form_CONFIGURACION = nullptr;
@@ -44,6 +45,24 @@ template <class Window> void showModal(Window *&global, Window &window)
     window.exec();
     global = nullptr;
 }
+
+// The calendar reports Enter as an activation, like a double click; only a
+// double click marks a day, so Enter never writes anything there.
+class EnterDoesNotActivate final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 const QString kNotaryList[] = {QStringLiteral("select * from notariosdb"),
                                QStringLiteral("order by nombrenotario asc")};
@@ -91,6 +110,8 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
     ui->MonthCalendar1->setStyleSheet(QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: red; }"));
     ui->MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     ui->MonthCalendar1->setSelectedDate(QDate(2009, 2, 25));
+    if (auto *days = ui->MonthCalendar1->findChild<QAbstractItemView *>())
+        days->installEventFilter(new EnterDoesNotActivate(days));
     setUpGrid(ui->DBGrid1, DataSource1, 330);
     setUpGrid(ui->DBGrid2, DataSource2, 126);
 

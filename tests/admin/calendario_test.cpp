@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -73,6 +74,25 @@ TEST_F(CalendarTest, MarkingAnUnlistedSaturdayStoresItWithItsYearAndSelectsIt)
                   .toInt(),
               2009);
     EXPECT_EQ(grid()->model()->rowCount(), 14);
+    EXPECT_EQ(selectedDay(), QStringLiteral("07/03/2009"));
+}
+
+TEST_F(CalendarTest, ADoubleClickOnTheCalendarMarksTheDayButEnterMarksNothing)
+{
+    showTab();
+    const int before = rows(QStringLiteral("calendarioinhabildb"));
+    calendar()->setSelectedDate(QDate(2009, 3, 7));
+    auto *days = calendar()->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(days, nullptr);
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_TRUE(fake.dialogs.shown.empty());
+    EXPECT_EQ(rows(QStringLiteral("calendarioinhabildb")), before);
+
+    QTest::mouseDClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(days->currentIndex()).center());
+    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("El día seleccionado se ha marcado como inhábil"));
+    EXPECT_EQ(dayRows("2009-03-07"), 1);
     EXPECT_EQ(selectedDay(), QStringLiteral("07/03/2009"));
 }
 

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "ui_form_configuracion.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QShowEvent>
@@ -82,6 +83,11 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
     ui->Label16->setFont(pixelFont(QStringLiteral("Century Gothic"), 15));
     ui->Label19->setFont(pixelFont(QStringLiteral("Century Gothic"), 15));
     setTextColour(ui->BitBtn8, Qt::red);
+    // "Modificar datos" starts disabled: its caption must grey, not stay red.
+    QPalette modificar = ui->BitBtn8->palette();
+    modificar.setColor(QPalette::Disabled, QPalette::ButtonText,
+                       QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+    ui->BitBtn8->setPalette(modificar);
     setTextColour(ui->BitBtn5, Qt::blue);
     ui->BitBtn1->setIcon(Artwork::icon(Artwork::Glyph::Exit));
     ui->BitBtn6->setIcon(Artwork::icon(Artwork::Glyph::Save));

@@ -38,6 +38,11 @@ TEST_F(AdminTest, WindowOpensWithTheStoredYearsAndAnEmptyYearBox)
     EXPECT_EQ(years->itemText(2), QStringLiteral("2013"));
     EXPECT_EQ(years->currentText(), QString());
     EXPECT_FALSE(control<QPushButton>("BitBtn8")->isEnabled());
+    // Red while it can be pressed; disabled, its caption greys like any other.
+    const QPalette &modificar = control<QPushButton>("BitBtn8")->palette();
+    EXPECT_EQ(modificar.color(QPalette::Active, QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_EQ(modificar.color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
     EXPECT_EQ(text("Edit_fintramo1"), QString()); // nothing shown until a year is chosen
     EXPECT_EQ(control<QTabWidget>("PageControl1")->currentWidget(), control("TabSheet1"));
     EXPECT_TRUE(fake.dialogs.shown.empty());

@@ -31,6 +31,9 @@ public:
     void FormShow();
     void BitBtn1Click();
     void ComboBox1Change();
+    // ComboBox1Change's steps without its error boundary, for a caller whose
+    // own handler must stop when they fail.
+    void showYearParameters();
     void ComboBox1Exit();
     void ComboBox1KeyPress(QChar &key);
     void Edit_fintramo1KeyPress(QChar &key);

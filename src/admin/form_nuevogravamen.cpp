@@ -174,7 +174,7 @@ void TForm_nuevogravamen::BitBtn2Click()
             Platform::dialogs().message(this, QStringLiteral("Datos modificados correctamente"),
                                         QStringLiteral("Modificar"));
         if (Form_CONFIGURACION)
-            Form_CONFIGURACION->ComboBox1Change();
+            Form_CONFIGURACION->showYearParameters();
         closeByButton();
     });
 }

@@ -168,6 +168,17 @@ bool TForm_borrador1::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void TForm_borrador1::keyPressEvent(QKeyEvent *event)
+{
+    // Only "Volver" and the title bar close the window: a stray Escape
+    // would throw the whole simulation away.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 // ---------------------------------------------------------------- input sheet
 
 void TForm_borrador1::FormShow()

@@ -437,8 +437,10 @@ TEST_F(InputSheet, HintsStayUpWhileTheWindowIsShown)
     QToolTip::hideText();
 }
 
-TEST_F(InputSheet, VolverClosesTheWindow)
+TEST_F(InputSheet, VolverClosesTheWindowEscapeDoesNot)
 {
+    QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
     QTest::mouseClick(ui->BitBtn4, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 }

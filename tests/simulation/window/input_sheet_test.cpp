@@ -71,6 +71,9 @@ TEST_F(InputSheet, OpensWithTheDefaults)
     EXPECT_TRUE(ui->CheckBox1->isChecked());
     EXPECT_TRUE(ui->CurrencyEdit_valorreducido->isReadOnly());
     EXPECT_TRUE(ui->CurrencyEdit_Valorfinal->isReadOnly());
+    // Unlike the cadastral value, the two derived values show their 0.
+    EXPECT_EQ(ui->CurrencyEdit_valorreducido->text(), QStringLiteral("0,00 €"));
+    EXPECT_EQ(ui->CurrencyEdit_Valorfinal->text(), QStringLiteral("0,00 €"));
     EXPECT_TRUE(ui->Button_LIMPIAR->isEnabled());
     // Thirty working days from Monday 02/06/2014, Sundays and 24/06 skipped.
     EXPECT_EQ(ui->Label20->text(), QStringLiteral("08/07/2014"));

@@ -99,6 +99,7 @@ void TForm_borrador1::connectHandlers()
     connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::keyPress, this, &F::CurrencyEdit_COEFICIENTEKeyPress);
     connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::changed, this, &F::CurrencyEdit_COEFICIENTEChange);
     connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::exited, this, &F::CurrencyEdit_COEFICIENTEExit);
+    connect(ui->CurrencyEdit_edad, &CurrencyEdit::exited, this, &F::CurrencyEdit_edadExit);
     connect(ui->DT_DEVENGO, &QDateEdit::dateChanged, this, &F::DT_DEVENGOChange);
     connect(ui->DT_DEVENGO, &DatePicker::exited, this, &F::DT_DEVENGOExit);
     connect(ui->DT_ADQUISICION, &DatePicker::exited, this, &F::DT_ADQUISICIONExit);
@@ -298,6 +299,14 @@ void TForm_borrador1::CurrencyEdit_COEFICIENTEExit()
 {
     ui->CurrencyEdit_Valorfinal->setValue(
         valueForSettlementFor(ui->CurrencyEdit_valorreducido->value(), ui->CurrencyEdit_COEFICIENTE->value()));
+}
+
+void TForm_borrador1::CurrencyEdit_edadExit()
+{
+    // The pass takes the completed years of age; without this the field
+    // would show 45,6 rounded as 46 while 45 is used.
+    CurrencyEdit *age = ui->CurrencyEdit_edad;
+    age->setValue(Currency::fromInt(age->value().truncated()));
 }
 
 void TForm_borrador1::DT_DEVENGOChange()

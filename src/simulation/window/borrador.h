@@ -42,6 +42,7 @@ public:
     void CurrencyEdit_COEFICIENTEKeyPress(QChar &key);
     void CurrencyEdit_COEFICIENTEChange();
     void CurrencyEdit_COEFICIENTEExit();
+    void CurrencyEdit_edadExit();
     void DT_DEVENGOChange();
     void DT_DEVENGOExit();
     void DT_ADQUISICIONExit();

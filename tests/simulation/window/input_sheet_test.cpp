@@ -258,13 +258,18 @@ TEST_F(InputSheet, BackToFullOwnershipResetsTheUsufruct)
     EXPECT_EQ(form->simulationValues().ownershipMode, OwnershipMode::FullOwnership);
 }
 
-TEST_F(InputSheet, AgeIsHeldBetweenZeroAndOneHundredTen)
+TEST_F(InputSheet, AgeIsHeldInWholeYearsBetweenZeroAndOneHundredTen)
 {
     ui->RadioGroup2->button(1)->click();
     type(ui->CurrencyEdit_edad, QStringLiteral("150"));
     focus(ui->DT_ADQUISICION);
     EXPECT_EQ(ui->CurrencyEdit_edad->value(), money("110"));
     EXPECT_EQ(ui->CurrencyEdit_edad->text(), QStringLiteral("110"));
+    // The field shows the completed years the pass uses, not 45,6 rounded.
+    type(ui->CurrencyEdit_edad, QStringLiteral("45,6"));
+    focus(ui->DT_ADQUISICION);
+    EXPECT_EQ(ui->CurrencyEdit_edad->text(), QStringLiteral("45"));
+    EXPECT_EQ(ui->CurrencyEdit_edad->value(), money("45"));
 }
 
 TEST_F(InputSheet, BonusListAndPercentage)

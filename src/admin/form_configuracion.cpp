@@ -115,6 +115,8 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
     // The calendar: red title, no week numbers, today not marked.
     ui->MonthCalendar1->setStyleSheet(QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: red; }"));
     ui->MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // At 190 px three-letter day names do not fit: "dom" would show as "d…".
+    ui->MonthCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     ui->MonthCalendar1->setSelectedDate(QDate(2009, 2, 25));
     if (auto *days = ui->MonthCalendar1->findChild<QAbstractItemView *>())
         days->installEventFilter(new EnterDoesNotActivate(days));

@@ -4,6 +4,7 @@
 #include "db/apperror.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
 
 namespace {
@@ -60,6 +61,15 @@ void TMyConnection::open()
     if (!db.open())
         throw AppError(QStringLiteral("No se puede conectar con el servidor de base de datos: ") +
                        serverText(db.lastError()));
+    // A server configured without strict mode would cut a long name or clamp
+    // an out-of-range rate and store it silently; refuse such values instead.
+    QSqlQuery strict(db);
+    if (!strict.exec(QStringLiteral(
+            "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES')"))) {
+        const QString text = serverText(strict.lastError());
+        db.close();
+        throw AppError(QStringLiteral("No se puede conectar con el servidor de base de datos: ") + text);
+    }
 }
 
 void TMyConnection::close()

@@ -122,4 +122,34 @@ TEST_F(ConnectionDb, AStatementFailsWhileTheServerIsStoppedAndWorksOnceItIsBack)
     EXPECT_EQ(list.fieldByName(QStringLiteral("nombrenotario")).asString(), QStringLiteral("DESPUÉS, DIEGO"));
 }
 
+TEST_F(ConnectionDb, AServerWithoutStrictModeStillRefusesAValueThatDoesNotFit)
+{
+    if (qEnvironmentVariable("PLUSVALIA_LOCAL_DB").isEmpty())
+        GTEST_SKIP() << "PLUSVALIA_LOCAL_DB not set";
+    PrivateServer server;
+    ConnectionSettings s;
+    s.socket = server.socket();
+    s.database = QStringLiteral("plusvalia_test");
+    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
+    TMyConnection connection(QStringLiteral("lax"));
+    connection.setSettings(s);
+    TMyQuery q(connection);
+    q.setSql({QStringLiteral("SET GLOBAL sql_mode = ''")});
+    q.execute();
+    connection.close(); // the next session starts with the server's lax default
+
+    q.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
+    q.setParamString(QStringLiteral("Pnombrenotario"), QString(1000, u'A'));
+    EXPECT_THROW(q.execute(), AppError);
+    q.setSql({QStringLiteral("UPDATE configuracionplusvaliasdb SET TIPOGRAVAMEN = :PTIPOGRAVAMEN")});
+    q.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), 1e9);
+    EXPECT_THROW(q.execute(), AppError);
+
+    q.setSql({QStringLiteral("SELECT (SELECT COUNT(*) FROM notariosdb) AS n, MAX(TIPOGRAVAMEN) AS rate "
+                             "FROM configuracionplusvaliasdb")});
+    q.open();
+    EXPECT_EQ(q.fieldByName(QStringLiteral("n")).asInteger(), 0);
+    EXPECT_EQ(q.fieldByName(QStringLiteral("rate")).asString(), QStringLiteral("28,62"));
+}
+
 } // namespace

@@ -232,17 +232,19 @@ bool CurrencyEdit::keepsNumber(QChar key) const
     return true;
 }
 
-void CurrencyEdit::typeCharacter(QChar key)
+bool CurrencyEdit::typeCharacter(QChar key)
 {
     Q_EMIT keyPress(key);
     if (key.isNull())
-        return;
+        return false;
     if (key == kBackspace) {
         backspace();
-        return;
+        return true;
     }
-    if (keepsNumber(key))
-        insert(QString(key));
+    if (!keepsNumber(key))
+        return false;
+    insert(QString(key));
+    return true;
 }
 
 void CurrencyEdit::pasteFiltered(QClipboard::Mode mode)
@@ -250,9 +252,24 @@ void CurrencyEdit::pasteFiltered(QClipboard::Mode mode)
     if (isReadOnly())
         return;
     startEditing();
-    const QString pasted = QGuiApplication::clipboard()->text(mode);
-    for (const QChar c : pasted)
-        typeCharacter(c);
+    // A spreadsheet cell comes with a line break; that is no part of the number.
+    const QString pasted = QGuiApplication::clipboard()->text(mode).trimmed();
+    const QString before = text();
+    const int cursor = cursorPosition();
+    const int selectedFrom = selectionStart();
+    const auto selectedLength = static_cast<int>(selectedText().size());
+    for (const QChar c : pasted) {
+        if (!typeCharacter(c)) {
+            // Whole or not at all: "-5" or "1.234,56" must not become 5 or
+            // 1,23456 by losing a character on the way.
+            setText(before);
+            if (selectedFrom >= 0)
+                setSelection(selectedFrom, selectedLength);
+            else
+                setCursorPosition(cursor);
+            return;
+        }
+    }
 }
 
 void CurrencyEdit::keyPressEvent(QKeyEvent *event)

@@ -7,7 +7,8 @@
 // input method, goes the same way: first through the owner's keyPress
 // handler (which may change it, or null it to discard it), then through the
 // field's own rule that the text stay a number (digits, one decimal comma,
-// a leading "-" only when negatives are allowed).
+// a leading "-" only when negatives are allowed). A paste is taken whole or
+// not at all.
 //
 // Like the edit fields it imitates, the field keeps its edit text apart
 // from what it shows: editText() is the number as typed (or as the program
@@ -56,7 +57,8 @@ public:
     [[nodiscard]] bool zeroEmpty() const { return m_zeroEmpty; }
     void setZeroEmpty(bool on);
 
-    // Pastes the clipboard one character at a time, through the filters.
+    // Pastes the clipboard one character at a time, through the filters;
+    // when any character is discarded the field is left as it was.
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard);
 
 Q_SIGNALS:
@@ -77,8 +79,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    // Runs one character through both filters and enters what survives.
-    void typeCharacter(QChar key);
+    // Runs one character through both filters and enters what survives;
+    // false when it was discarded.
+    bool typeCharacter(QChar key);
     [[nodiscard]] bool keepsNumber(QChar key) const;
     [[nodiscard]] Currency bounded(Currency value) const;
     void onTextChanged(const QString &text);

@@ -179,7 +179,17 @@ TEST(CurrencyEdit, APasteGoesThroughTheSameFilters)
     QApplication::clipboard()->setText(QStringLiteral("-5"));
     form.edit->selectAll();
     QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edit->value(), money("5")); // only what the filters let through
+    EXPECT_EQ(form.edit->value(), money("7")); // whole or not at all: never 5
+    EXPECT_EQ(form.edit->selectedText(), form.edit->text());
+
+    QApplication::clipboard()->setText(QStringLiteral("1.234,56")); // a second comma
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("7"));
+
+    QApplication::clipboard()->setText(QStringLiteral("250\n")); // a spreadsheet cell
+    form.edit->selectAll();
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("250"));
 
     QApplication::clipboard()->setText(QStringLiteral("12.5"));
     form.edit->selectAll();
@@ -210,7 +220,7 @@ TEST(CurrencyEdit, TheContextMenuPastesThroughTheFiltersToo)
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), form.edit->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(form.edit, &event);
     EXPECT_TRUE(found);
-    EXPECT_EQ(form.edit->text(), QStringLiteral("4"));
+    EXPECT_EQ(form.edit->text(), QStringLiteral("3"));
 }
 
 TEST(CurrencyEdit, ExitFiresWhenTheFocusGoesToAnotherControlOnly)

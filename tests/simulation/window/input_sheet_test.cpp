@@ -190,11 +190,16 @@ TEST_F(InputSheet, PastedTextGoesThroughTheKeyFilters)
     ui->CurrencyEdit_VALORCATASTRAL->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("-5"));
     QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("5")); // "-" dropped, the digit kept
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("250")); // never 5
+    // Past the typing cap the rest of a paste would be lost: none of it is taken.
     ui->CurrencyEdit_VALORCATASTRAL->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("1.234.5"));
+    QApplication::clipboard()->setText(QStringLiteral("123456789012"));
     QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->editText(), QStringLiteral("1,2345"));
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("250"));
+    ui->CurrencyEdit_VALORCATASTRAL->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1.234"));
+    QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->editText(), QStringLiteral("1,234"));
 }
 
 TEST_F(InputSheet, MortisCausaOffersTheExtension)

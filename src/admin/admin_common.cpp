@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
 
 class KeyPressFilter final : public QObject {
@@ -151,4 +153,16 @@ void refuseNonDigitInput(QLineEdit *field)
 void makeUpperCase(QLineEdit *field)
 {
     field->setValidator(new UpperCaseValidator(field));
+}
+
+void showStoredText(QLineEdit *field, const QString &text)
+{
+    static const char *const kTypedLimit = "typedMaxLength";
+    QVariant typed = field->property(kTypedLimit);
+    if (!typed.isValid()) {
+        typed = field->maxLength();
+        field->setProperty(kTypedLimit, typed);
+    }
+    field->setMaxLength(std::max(typed.toInt(), int(text.size())));
+    field->setText(text);
 }

@@ -63,3 +63,7 @@ void refuseNonDigitInput(QLineEdit *field);
 
 // Every letter typed or pasted becomes a capital.
 void makeUpperCase(QLineEdit *field);
+
+// Shows a stored value whole. A field's length limit is for typing: a longer
+// stored value cut to it would be shown wrong and written back cut.
+void showStoredText(QLineEdit *field, const QString &text);

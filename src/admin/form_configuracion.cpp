@@ -195,19 +195,20 @@ void TForm_CONFIGURACION::showYearParameters()
     MyQuery1.setParamString(QStringLiteral("PANODEVENGO"), ui->ComboBox1->currentText());
     MyQuery1.open();
     const auto limit = [&](const char *column) { return MyQuery1.fieldByName(QLatin1String(column)).asInteger(); };
-    ui->Edit_fintramo1->setText(QString::number(limit("FINTRAMO1")));
+    showStoredText(ui->Edit_fintramo1, QString::number(limit("FINTRAMO1")));
     ui->Label_iniciotramo2->setText(QString::number(limit("FINTRAMO1") + 1));
-    ui->Edit_fintramo2->setText(QString::number(limit("FINTRAMO2")));
+    showStoredText(ui->Edit_fintramo2, QString::number(limit("FINTRAMO2")));
     ui->Label_iniciotramo3->setText(QString::number(limit("FINTRAMO2") + 1));
-    ui->Edit_fintramo3->setText(QString::number(limit("FINTRAMO3")));
+    showStoredText(ui->Edit_fintramo3, QString::number(limit("FINTRAMO3")));
     ui->Label_iniciotramo4->setText(QString::number(limit("FINTRAMO3") + 1));
-    ui->Edit_tipo1->setText(MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO1")).asString());
-    ui->Edit_tipo2->setText(MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO2")).asString());
-    ui->Edit_tipo3->setText(MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO3")).asString());
-    ui->Edit_tipo4->setText(MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO4")).asString());
-    ui->Edit_tipogravamen->setText(MyQuery1.fieldByName(QStringLiteral("TIPOGRAVAMEN")).asCurrency().toPlainText());
-    ui->Edit_reduccion->setText(
-        MyQuery1.fieldByName(QStringLiteral("COEFICIENTEREDUCTOR107")).asCurrency().toPlainText());
+    showStoredText(ui->Edit_tipo1, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO1")).asString());
+    showStoredText(ui->Edit_tipo2, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO2")).asString());
+    showStoredText(ui->Edit_tipo3, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO3")).asString());
+    showStoredText(ui->Edit_tipo4, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO4")).asString());
+    showStoredText(ui->Edit_tipogravamen,
+                   MyQuery1.fieldByName(QStringLiteral("TIPOGRAVAMEN")).asCurrency().toPlainText());
+    showStoredText(ui->Edit_reduccion,
+                   MyQuery1.fieldByName(QStringLiteral("COEFICIENTEREDUCTOR107")).asCurrency().toPlainText());
     ui->BitBtn8->setEnabled(true);
 }
 

@@ -60,19 +60,19 @@ void TForm_nuevogravamen::FormShow()
         MyQuery2.setParamInteger(QStringLiteral("pIDCONFIGURACIONPLUSVALIAS"), idconfiguracion);
         MyQuery2.open();
         const auto field = [&](const char *column) { return MyQuery2.fieldByName(QLatin1String(column)); };
-        ui->Edit_anodevengo->setText(field("ANODEVENGO").asString());
-        ui->Edit1->setText(floatToStr(field("TIPOGRAVAMEN").asFloat()));
-        ui->Edit_fintramo1->setText(QString::number(field("FINTRAMO1").asInteger()));
+        showStoredText(ui->Edit_anodevengo, field("ANODEVENGO").asString());
+        showStoredText(ui->Edit1, floatToStr(field("TIPOGRAVAMEN").asFloat()));
+        showStoredText(ui->Edit_fintramo1, QString::number(field("FINTRAMO1").asInteger()));
         ui->Label20->setText(QString::number(field("FINTRAMO1").asInteger() + 1));
-        ui->Edit_fintramo2->setText(QString::number(field("FINTRAMO2").asInteger()));
+        showStoredText(ui->Edit_fintramo2, QString::number(field("FINTRAMO2").asInteger()));
         ui->Label21->setText(QString::number(field("FINTRAMO2").asInteger() + 1));
-        ui->Edit_fintramo3->setText(QString::number(field("FINTRAMO3").asInteger()));
+        showStoredText(ui->Edit_fintramo3, QString::number(field("FINTRAMO3").asInteger()));
         ui->Label22->setText(QString::number(field("FINTRAMO3").asInteger() + 1));
-        ui->Edit_tipo1->setText(floatToStr(field("TIPOTRAMO1").asFloat()));
-        ui->Edit_tipo2->setText(floatToStr(field("TIPOTRAMO2").asFloat()));
-        ui->Edit_tipo3->setText(floatToStr(field("TIPOTRAMO3").asFloat()));
-        ui->Edit_tipo4->setText(floatToStr(field("TIPOTRAMO4").asFloat()));
-        ui->Edit2->setText(floatToStr(field("COEFICIENTEREDUCTOR107").asFloat()));
+        showStoredText(ui->Edit_tipo1, floatToStr(field("TIPOTRAMO1").asFloat()));
+        showStoredText(ui->Edit_tipo2, floatToStr(field("TIPOTRAMO2").asFloat()));
+        showStoredText(ui->Edit_tipo3, floatToStr(field("TIPOTRAMO3").asFloat()));
+        showStoredText(ui->Edit_tipo4, floatToStr(field("TIPOTRAMO4").asFloat()));
+        showStoredText(ui->Edit2, floatToStr(field("COEFICIENTEREDUCTOR107").asFloat()));
     });
 }
 

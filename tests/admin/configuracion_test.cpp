@@ -337,6 +337,8 @@ TEST_F(AdminTest, LeavingAnEmptyYearInModeNewIsAConversionError)
 
 TEST_F(AdminTest, ModificarLoadsTheRowAndStoresTheChange)
 {
+    // Stored by other means, longer than the field lets one type.
+    db->exec(QStringLiteral("UPDATE configuracionplusvaliasdb SET TIPOTRAMO2 = 2.857"));
     openWindow();
     control<QComboBox>("ComboBox1")->setCurrentIndex(0);
     whenShown<TForm_nuevogravamen>(Form_nuevogravamen, [&](TForm_nuevogravamen &d) {
@@ -347,6 +349,7 @@ TEST_F(AdminTest, ModificarLoadsTheRowAndStoresTheChange)
         EXPECT_EQ(child<QLabel>(&d, "Label20")->text(), QStringLiteral("6"));
         EXPECT_EQ(child<QLabel>(&d, "Label22")->text(), QStringLiteral("16"));
         EXPECT_EQ(child<QLineEdit>(&d, "Edit_tipo1")->text(), QStringLiteral("3,29"));
+        EXPECT_EQ(child<QLineEdit>(&d, "Edit_tipo2")->text(), QStringLiteral("2,857"));
         EXPECT_EQ(child<QLineEdit>(&d, "Edit2")->text(), QStringLiteral("40"));
         child<QLineEdit>(&d, "Edit_tipo1")->setText(QStringLiteral("3,3"));
         d.BitBtn2Click();
@@ -356,7 +359,10 @@ TEST_F(AdminTest, ModificarLoadsTheRowAndStoresTheChange)
     EXPECT_EQ(fake.dialogs.last().title, QStringLiteral("Modificar"));
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT CAST(TIPOTRAMO1 AS CHAR) FROM configuracionplusvaliasdb")).toString(),
               QStringLiteral("3.3000"));
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT CAST(TIPOTRAMO2 AS CHAR) FROM configuracionplusvaliasdb")).toString(),
+              QStringLiteral("2.8570")); // written back whole, not cut to the typing limit
     EXPECT_EQ(text("Edit_tipo1"), QStringLiteral("3,3"));
+    EXPECT_EQ(text("Edit_tipo2"), QStringLiteral("2,857"));
 }
 
 TEST_F(AdminTest, ModificarOnAYearWithoutARowChangesNothingYetReportsSuccess)

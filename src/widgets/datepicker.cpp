@@ -46,21 +46,37 @@ void DatePicker::setValue(TDateTime value)
     setDate(std::clamp(value.toQDate(), minimumDate(), maximumDate()));
 }
 
+QString DatePicker::spanishLongEditFormat()
+{
+    // The weekday is shown, not typed: as an editable section its changing
+    // length shifts the others while the day or the year is typed, and the
+    // typed digits land in the wrong place.
+    QString format = spanishLongFormat();
+    const qsizetype day = format.indexOf(QLatin1String("d "));
+    if (format.startsWith(QLatin1String("dddd")) && day > 0)
+        format.remove(0, day);
+    return format;
+}
+
 void DatePicker::setLongFormat(bool on)
 {
     m_longFormat = on;
-    setDisplayFormat(on ? spanishLongFormat() : shortFormat());
+    setDisplayFormat(on ? (hasFocus() ? spanishLongEditFormat() : spanishLongFormat()) : shortFormat());
 }
 
 void DatePicker::focusInEvent(QFocusEvent *event)
 {
     m_hadFocus = true;
+    if (m_longFormat && event->reason() != Qt::PopupFocusReason)
+        setDisplayFormat(spanishLongEditFormat());
     QDateEdit::focusInEvent(event);
 }
 
 void DatePicker::focusOutEvent(QFocusEvent *event)
 {
     QDateEdit::focusOutEvent(event);
+    if (m_longFormat && event->reason() != Qt::PopupFocusReason)
+        setDisplayFormat(spanishLongFormat());
     // The calendar popup and other windows take the focus only for a while.
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // DatePicker: a date edit with a drop-down calendar, limits and either the
 // short format (05/03/2014) or the Spanish long one ("miércoles, 5 de marzo
-// de 2014"). A date placed in it outside its limits takes the nearest limit;
-// a date typed outside them is refused and the picker keeps its date.
+// de 2014"; without the weekday while it has the focus). A date placed in it
+// outside its limits takes the nearest limit; a date typed outside them is
+// refused and the picker keeps its date.
 #pragma once
 
 #include "types/tdatetime.h"
@@ -25,6 +26,9 @@ public:
 
     [[nodiscard]] static QString shortFormat();
     [[nodiscard]] static QString spanishLongFormat();
+    // What a long-format picker shows while it has the focus: the same
+    // date without the weekday, so that every section can be typed.
+    [[nodiscard]] static QString spanishLongEditFormat();
 
 Q_SIGNALS:
     // The focus went to another control of the same window.

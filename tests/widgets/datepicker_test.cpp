@@ -66,6 +66,33 @@ TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
 } // namespace
 
 namespace {
+TEST(DatePicker, ALongDateIsTypedSectionBySection)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *picker = new DatePicker;
+    auto *other = new QLineEdit;
+    layout->addWidget(picker);
+    layout->addWidget(other);
+    picker->setLongFormat(true);
+    picker->setMaximumDate(QDate(2014, 12, 31));
+    picker->setValue(TDateTime::fromYmd(2014, 6, 2));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Typing a day or a year changes the weekday, and with it the length
+    // of the text in front of the section being typed.
+    picker->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(picker->text(), QStringLiteral("2 de junio de 2014"));
+    picker->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(picker, QStringLiteral("15"));
+    picker->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(picker, QStringLiteral("2004"));
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2004, 6, 15));
+    EXPECT_EQ(picker->text(), QStringLiteral("martes, 15 de junio de 2004"));
+}
+
 TEST(DatePicker, TabLeavesThePickerInsteadOfWalkingItsSections)
 {
     QWidget window;

@@ -20,7 +20,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("plusvalia-admin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Administración I.I.V.T.N.U."));
     installFontSubstitutes();
-    Keyboard::installConvention();
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 
     TDataModule1 dataModule;
@@ -29,6 +28,9 @@ int main(int argc, char **argv)
     if (!password)
         return 0;
     settings.password = *password;
+    // After the password prompt, where Enter must accept rather than move on
+    // to the buttons.
+    Keyboard::installConvention();
     dataModule.MyConnection1.setSettings(settings);
     try {
         dataModule.MyConnection1.open();

@@ -3,6 +3,8 @@
 
 #include <QCalendarWidget>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
@@ -61,22 +63,60 @@ QString DatePicker::spanishLongEditFormat()
 void DatePicker::setLongFormat(bool on)
 {
     m_longFormat = on;
-    setDisplayFormat(on ? (hasFocus() ? spanishLongEditFormat() : spanishLongFormat()) : shortFormat());
+    m_editingFormat = false;
+    setDisplayFormat(on ? spanishLongFormat() : shortFormat());
+    if (on)
+        lineEdit()->installEventFilter(this);
+}
+
+void DatePicker::useEditingFormat()
+{
+    if (!m_longFormat || m_editingFormat)
+        return;
+    m_editingFormat = true;
+    // Keep the section the user is on (the weekday counts as the day).
+    const Section section = currentSection();
+    setDisplayFormat(spanishLongEditFormat());
+    setSelectedSection(section == NoSection ? DaySection : section);
+}
+
+void DatePicker::useDisplayFormat()
+{
+    if (!m_editingFormat)
+        return;
+    m_editingFormat = false;
+    setDisplayFormat(spanishLongFormat());
+}
+
+bool DatePicker::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click places the caret in the long text; the section it hit is
+    // then selected in the editing format (switching on the press itself
+    // would move the text under the mouse).
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease && hasFocus())
+        useEditingFormat();
+    return QDateEdit::eventFilter(watched, event);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent *event)
+{
+    useEditingFormat();
+    QDateEdit::keyPressEvent(event);
 }
 
 void DatePicker::focusInEvent(QFocusEvent *event)
 {
     m_hadFocus = true;
-    if (m_longFormat && event->reason() != Qt::PopupFocusReason)
-        setDisplayFormat(spanishLongEditFormat());
     QDateEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+        useEditingFormat();
 }
 
 void DatePicker::focusOutEvent(QFocusEvent *event)
 {
     QDateEdit::focusOutEvent(event);
-    if (m_longFormat && event->reason() != Qt::PopupFocusReason)
-        setDisplayFormat(spanishLongFormat());
+    if (event->reason() != Qt::PopupFocusReason)
+        useDisplayFormat();
     // The calendar popup and other windows take the focus only for a while.
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // DatePicker: a date edit with a drop-down calendar, limits and either the
 // short format (05/03/2014) or the Spanish long one ("miércoles, 5 de marzo
-// de 2014"; without the weekday while it has the focus). A date placed in it
+// de 2014"; without the weekday while it is typed into). A date placed in it
 // outside its limits takes the nearest limit; a date typed outside them is
 // refused and the picker keeps its date.
 #pragma once
@@ -35,11 +35,17 @@ Q_SIGNALS:
     void exited();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void useEditingFormat();
+    void useDisplayFormat();
+
     bool m_longFormat = false;
+    bool m_editingFormat = false;
     bool m_hadFocus = false;
 };

@@ -91,6 +91,15 @@ TEST(DatePicker, ALongDateIsTypedSectionBySection)
     other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(picker->value(), TDateTime::fromYmd(2004, 6, 15));
     EXPECT_EQ(picker->text(), QStringLiteral("martes, 15 de junio de 2004"));
+
+    // A click on the year of the long text selects the year to type over.
+    auto *edit = picker->findChild<QLineEdit *>();
+    ASSERT_NE(edit, nullptr);
+    const int x = edit->fontMetrics().horizontalAdvance(QStringLiteral("martes, 15 de junio de ")) + 12;
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
+    QTest::keyClicks(picker, QStringLiteral("2010"));
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2010, 6, 15));
 }
 
 TEST(DatePicker, TabLeavesThePickerInsteadOfWalkingItsSections)

@@ -26,7 +26,7 @@ public:
 
     [[nodiscard]] static QString shortFormat();
     [[nodiscard]] static QString spanishLongFormat();
-    // What a long-format picker shows while it has the focus: the same
+    // What a long-format picker shows while it is typed into: the same
     // date without the weekday, so that every section can be typed.
     [[nodiscard]] static QString spanishLongEditFormat();
 

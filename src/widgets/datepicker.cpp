@@ -114,12 +114,16 @@ void DatePicker::focusInEvent(QFocusEvent *event)
 
 void DatePicker::focusOutEvent(QFocusEvent *event)
 {
+    // Leaving corrects an unfinished or out-of-range text to the date held.
+    const bool unacceptable = !hasAcceptableInput();
     QDateEdit::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason)
         useDisplayFormat();
     // The calendar popup and other windows take the focus only for a while.
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;
+    if (unacceptable)
+        Q_EMIT refused();
     if (m_hadFocus) {
         m_hadFocus = false;
         Q_EMIT exited();

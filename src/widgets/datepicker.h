@@ -31,6 +31,9 @@ public:
     [[nodiscard]] static QString spanishLongEditFormat();
 
 Q_SIGNALS:
+    // The focus left while the typed text was no date within the limits;
+    // the picker went back to its date. Comes before exited().
+    void refused();
     // The focus went to another control of the same window.
     void exited();
 

@@ -54,7 +54,12 @@ TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     int exits = 0;
+    int refusals = 0;
     QObject::connect(picker, &DatePicker::exited, picker, [&exits] { ++exits; });
+    QObject::connect(picker, &DatePicker::refused, picker, [&refusals, &exits] {
+        EXPECT_EQ(exits, 1); // reported before the exit that goes with it
+        ++refusals;
+    });
     picker->setFocus(Qt::TabFocusReason);
     // Day, month, year sections: type 02/06/2015 over the whole text.
     picker->setCurrentSectionIndex(0);
@@ -62,6 +67,21 @@ TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
     other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 2));
+    // Typed over the year, 2015 stops at "201", which is left unfinished.
+    picker->setFocus(Qt::TabFocusReason);
+    picker->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(picker, QStringLiteral("2015"));
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(refusals, 1);
+    EXPECT_EQ(exits, 2);
+    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 2));
+    // A date within the limits is no refusal.
+    picker->setFocus(Qt::TabFocusReason);
+    picker->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(picker, QStringLiteral("03"));
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(refusals, 1);
+    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 3));
 }
 } // namespace
 

@@ -18,6 +18,7 @@
 namespace Ui {
 class TForm_borrador1;
 }
+class DatePicker;
 
 class TForm_borrador1 final : public QDialog {
     Q_OBJECT
@@ -76,6 +77,8 @@ private:
     // more times the check may run after resetting the transfer date.
     void deadlineAndTransferChecks(int repeats);
     void showMessage(const QString &text);
+    // A typed date the picker would not take: says which dates it takes.
+    void reportRefusedDate(const DatePicker *picker);
     [[nodiscard]] SimulationInputs gatherInputs() const;
     void showModeOnResults(OwnershipMode mode);
     void writeResults();

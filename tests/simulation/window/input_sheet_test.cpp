@@ -316,6 +316,26 @@ TEST_F(InputSheet, FilingBeforeTheTransferSendsTheFocusToTheTransferDate)
     EXPECT_TRUE(focusIsIn(ui->DT_DEVENGO));
 }
 
+TEST_F(InputSheet, ATypedDateOutsideThePickersLimitsIsReportedAndDropped)
+{
+    focus(ui->DT_PRESENTACION);
+    ui->DT_PRESENTACION->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(ui->DT_PRESENTACION, QStringLiteral("2015"));
+    focus(ui->CheckBox3);
+    ASSERT_EQ(messages(),
+              QStringList{QStringLiteral("La fecha debe estar comprendida entre el 01/01/2014 y el 31/12/2014.")});
+    EXPECT_EQ(platform.dialogs.last().title, kInputTitle);
+    EXPECT_EQ(ui->DT_PRESENTACION->value(), day(2, 6, 2014));
+
+    platform.dialogs.clear();
+    focus(ui->DT_ADQUISICION);
+    ui->DT_ADQUISICION->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(ui->DT_ADQUISICION, QStringLiteral("2015"));
+    focus(ui->CheckBox3);
+    ASSERT_EQ(messages(), QStringList{QStringLiteral("La fecha no puede ser posterior al 31/12/2014.")});
+    EXPECT_EQ(ui->DT_ADQUISICION->value(), day(2, 6, 2014));
+}
+
 TEST_F(InputSheet, TransferBeforeTheAcquisitionIsReplacedByToday)
 {
     ui->DT_ADQUISICION->setValue(day(1, 3, 2014));

@@ -44,9 +44,12 @@ inline void setPixelFont(QWidget *widget, const QString &family, int pixels, boo
 // from its parent's font.
 inline void setTextColour(QWidget *widget, const QColor &colour)
 {
+    // Active and inactive only: a disabled control keeps the greyed text.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+    }
     widget->setPalette(palette);
 }

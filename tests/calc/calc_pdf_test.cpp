@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // plusvalia-calc --pdf: the draft of one right through the print buttons' variables.
-#include "calc/calc_cli.h"
+#include "calc_run.h"
 
 #include "pdftools.h"
 
@@ -11,44 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
 
 namespace {
-struct CalcResult {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-QString drain(std::FILE *file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
-
-CalcResult calc(const QStringList &args)
-{
-    std::vector<std::string> list;
-    for (const QString &arg : args)
-        list.push_back(arg.toStdString());
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    CalcResult run;
-    run.code = runCalculator(list, out, err);
-    run.out = drain(out);
-    run.err = drain(err);
-    return run;
-}
-
 const QStringList kWorkedExample = {QStringLiteral("--valor-catastral"), QStringLiteral("100000"),
                                     QStringLiteral("--adquisicion"),     QStringLiteral("15/03/2004"),
                                     QStringLiteral("--devengo"),         QStringLiteral("15/03/2014"),
@@ -71,9 +35,9 @@ TEST(CalcPdf, WritesTheFullOwnershipDraftBesideTheResultsSheet)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("plena.pdf"));
-    const CalcResult run = calc(kWorkedExample + QStringList{QStringLiteral("--pdf"), pdf});
-    ASSERT_EQ(run.code, ExitOk) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("5.100,08 €")));
+    const CalcRun r = run(kWorkedExample + QStringList{QStringLiteral("--pdf"), pdf});
+    ASSERT_EQ(r.code, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("5.100,08 €")));
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Clase de Transmisión PLENA PROPIEDAD"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("17.820,00 €")));
@@ -85,12 +49,12 @@ TEST(CalcPdf, WritesEitherRightOfABareOwnershipSimulation)
     QTemporaryDir dir;
     const QString bare = dir.filePath(QStringLiteral("nuda.pdf"));
     const QString usufruct = dir.filePath(QStringLiteral("usufructo.pdf"));
-    ASSERT_EQ(calc(bareOwnership() +
+    ASSERT_EQ(run(bareOwnership() +
                    QStringList{QStringLiteral("--pdf"), bare, QStringLiteral("--derecho"), QStringLiteral("nuda")})
                   .code,
               ExitOk);
     ASSERT_EQ(
-        calc(bareOwnership() + QStringList{QStringLiteral("--pdf=") + usufruct, QStringLiteral("--derecho=usufructo")})
+        run(bareOwnership() + QStringList{QStringLiteral("--pdf=") + usufruct, QStringLiteral("--derecho=usufructo")})
             .code,
         ExitOk);
     EXPECT_TRUE(pdfText(bare).contains(QStringLiteral("NUDA PROPIEDAD")));
@@ -127,19 +91,19 @@ TEST(CalcPdf, RefusesARightTheSimulationDoesNotHave)
          "No se puede escribir el fichero"},
     };
     for (const Case &c : cases) {
-        const CalcResult run = calc(c.args);
-        EXPECT_EQ(run.code, ExitRefused) << c.args.join(u' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
-        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        const CalcRun r = run(c.args);
+        EXPECT_EQ(r.code, ExitRefused) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
         EXPECT_FALSE(QFile::exists(pdf));
     }
 }
 
 TEST(CalcPdf, HelpNamesTheOptions)
 {
-    const CalcResult run = calc({QStringLiteral("--help")});
-    EXPECT_TRUE(run.out.contains(QStringLiteral("--pdf FICHERO")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("--derecho D")));
+    const CalcRun r = run({QStringLiteral("--help")});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("--pdf FICHERO")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("--derecho D")));
 }
 
 TEST(CalcPdf, TheCommandDrawsWithoutAnyDisplay)

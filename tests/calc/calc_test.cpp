@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/calc_cli.h"
+#include "calc_run.h"
 #include "calc/calc_inputs.h"
 #include "calc/calc_output.h"
 
@@ -14,46 +14,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace {
-struct CalcRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-QString readAll(std::FILE *file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    return QString::fromUtf8(bytes);
-}
-
-CalcRun run(std::initializer_list<const char *> args)
-{
-    std::vector<std::string> list;
-    for (const char *arg : args)
-        list.emplace_back(arg);
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    CalcRun result;
-    result.code = runCalculator(list, out, err);
-    result.out = readAll(out);
-    result.err = readAll(err);
-    std::fclose(out);
-    std::fclose(err);
-    return result;
-}
-
 QJsonObject json(const CalcRun &r)
 {
     const QJsonDocument document = QJsonDocument::fromJson(r.out.toUtf8());
@@ -270,17 +234,10 @@ class CalcRefusals : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(CalcRefusals, MessageOnStandardErrorNothingOnStandardOutput)
 {
     const RefusalCase &c = GetParam();
-    std::vector<std::string> args(c.args.begin(), c.args.end());
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    const int code = runCalculator(args, out, err);
-    const QString outText = readAll(out);
-    const QString errText = readAll(err);
-    std::fclose(out);
-    std::fclose(err);
-    EXPECT_EQ(code, ExitRefused);
-    EXPECT_TRUE(outText.isEmpty()) << outText.toStdString();
-    EXPECT_EQ(errText, QString::fromUtf8(c.message) + u'\n');
+    const CalcRun r = run(std::vector<std::string>(c.args.begin(), c.args.end()));
+    EXPECT_EQ(r.code, ExitRefused);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_EQ(r.err, QString::fromUtf8(c.message) + u'\n');
 }
 
 #define DATES "--adquisicion", "15/03/2004", "--devengo", "15/03/2014", "--presentacion", "15/03/2014"

@@ -9,6 +9,25 @@
 #include <gtest/gtest.h>
 
 namespace {
+// A picker with a line edit after it, to move the focus out to.
+struct PickerWindow {
+    QWidget window;
+    DatePicker *picker = new DatePicker;
+    QLineEdit *other = new QLineEdit;
+    PickerWindow()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(picker);
+        layout->addWidget(other);
+    }
+    bool shown()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+};
+
 TEST(DatePicker, ShortFormatIsDayMonthYearWithLeadingZeros)
 {
     DatePicker picker;
@@ -41,101 +60,78 @@ TEST(DatePicker, APlacedDateOutsideTheLimitsTakesTheNearestLimit)
 
 TEST(DatePicker, ATypedDateOutsideTheLimitsIsRefused)
 {
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *picker = new DatePicker;
-    auto *other = new QLineEdit;
-    layout->addWidget(picker);
-    layout->addWidget(other);
-    picker->setMinimumDate(QDate(2010, 1, 1));
-    picker->setMaximumDate(QDate(2014, 12, 31));
-    picker->setValue(TDateTime::fromYmd(2013, 6, 2));
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    PickerWindow w;
+    w.picker->setMinimumDate(QDate(2010, 1, 1));
+    w.picker->setMaximumDate(QDate(2014, 12, 31));
+    w.picker->setValue(TDateTime::fromYmd(2013, 6, 2));
+    ASSERT_TRUE(w.shown());
     int exits = 0;
     int refusals = 0;
-    QObject::connect(picker, &DatePicker::exited, picker, [&exits] { ++exits; });
-    QObject::connect(picker, &DatePicker::refused, picker, [&refusals, &exits] {
+    QObject::connect(w.picker, &DatePicker::exited, w.picker, [&exits] { ++exits; });
+    QObject::connect(w.picker, &DatePicker::refused, w.picker, [&refusals, &exits] {
         EXPECT_EQ(exits, 1); // reported before the exit that goes with it
         ++refusals;
     });
-    picker->setFocus(Qt::TabFocusReason);
+    w.picker->setFocus(Qt::TabFocusReason);
     // Day, month, year sections: type 02/06/2015 over the whole text.
-    picker->setCurrentSectionIndex(0);
-    QTest::keyClicks(picker, QStringLiteral("02062015"));
-    other->setFocus(Qt::TabFocusReason);
+    w.picker->setCurrentSectionIndex(0);
+    QTest::keyClicks(w.picker, QStringLiteral("02062015"));
+    w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 2));
+    EXPECT_EQ(w.picker->value(), TDateTime::fromYmd(2013, 6, 2));
     // Typed over the year, 2015 stops at "201", which is left unfinished.
-    picker->setFocus(Qt::TabFocusReason);
-    picker->setSelectedSection(QDateTimeEdit::YearSection);
-    QTest::keyClicks(picker, QStringLiteral("2015"));
-    other->setFocus(Qt::TabFocusReason);
+    w.picker->setFocus(Qt::TabFocusReason);
+    w.picker->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(w.picker, QStringLiteral("2015"));
+    w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(refusals, 1);
     EXPECT_EQ(exits, 2);
-    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 2));
+    EXPECT_EQ(w.picker->value(), TDateTime::fromYmd(2013, 6, 2));
     // A date within the limits is no refusal.
-    picker->setFocus(Qt::TabFocusReason);
-    picker->setSelectedSection(QDateTimeEdit::DaySection);
-    QTest::keyClicks(picker, QStringLiteral("03"));
-    other->setFocus(Qt::TabFocusReason);
+    w.picker->setFocus(Qt::TabFocusReason);
+    w.picker->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(w.picker, QStringLiteral("03"));
+    w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(refusals, 1);
-    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2013, 6, 3));
+    EXPECT_EQ(w.picker->value(), TDateTime::fromYmd(2013, 6, 3));
 }
-} // namespace
 
-namespace {
 TEST(DatePicker, ALongDateIsTypedSectionBySection)
 {
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *picker = new DatePicker;
-    auto *other = new QLineEdit;
-    layout->addWidget(picker);
-    layout->addWidget(other);
-    picker->setLongFormat(true);
-    picker->setMaximumDate(QDate(2014, 12, 31));
-    picker->setValue(TDateTime::fromYmd(2014, 6, 2));
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    PickerWindow w;
+    w.picker->setLongFormat(true);
+    w.picker->setMaximumDate(QDate(2014, 12, 31));
+    w.picker->setValue(TDateTime::fromYmd(2014, 6, 2));
+    ASSERT_TRUE(w.shown());
     // Typing a day or a year changes the weekday, and with it the length
     // of the text in front of the section being typed.
-    picker->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(picker->text(), QStringLiteral("2 de junio de 2014"));
-    picker->setSelectedSection(QDateTimeEdit::DaySection);
-    QTest::keyClicks(picker, QStringLiteral("15"));
-    picker->setSelectedSection(QDateTimeEdit::YearSection);
-    QTest::keyClicks(picker, QStringLiteral("2004"));
-    other->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2004, 6, 15));
-    EXPECT_EQ(picker->text(), QStringLiteral("martes, 15 de junio de 2004"));
+    w.picker->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.picker->text(), QStringLiteral("2 de junio de 2014"));
+    w.picker->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(w.picker, QStringLiteral("15"));
+    w.picker->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(w.picker, QStringLiteral("2004"));
+    w.other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.picker->value(), TDateTime::fromYmd(2004, 6, 15));
+    EXPECT_EQ(w.picker->text(), QStringLiteral("martes, 15 de junio de 2004"));
 
     // A click on the year of the long text selects the year to type over.
-    auto *edit = picker->findChild<QLineEdit *>();
+    auto *edit = w.picker->findChild<QLineEdit *>();
     ASSERT_NE(edit, nullptr);
     const int x = edit->fontMetrics().horizontalAdvance(QStringLiteral("martes, 15 de junio de ")) + 12;
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
-    QTest::keyClicks(picker, QStringLiteral("2010"));
-    other->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(picker->value(), TDateTime::fromYmd(2010, 6, 15));
+    QTest::keyClicks(w.picker, QStringLiteral("2010"));
+    w.other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.picker->value(), TDateTime::fromYmd(2010, 6, 15));
 }
 
 TEST(DatePicker, TabLeavesThePickerInsteadOfWalkingItsSections)
 {
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *picker = new DatePicker;
-    auto *other = new QLineEdit;
-    layout->addWidget(picker);
-    layout->addWidget(other);
-    picker->setLongFormat(true);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    picker->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(picker, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), other);
+    PickerWindow w;
+    w.picker->setLongFormat(true);
+    ASSERT_TRUE(w.shown());
+    w.picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.picker, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.other);
 }
 } // namespace

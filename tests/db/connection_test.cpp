@@ -64,6 +64,16 @@ TEST(Connection, AnUnreachableServerIsReportedWithItsMessage)
     EXPECT_FALSE(connection.isOpen());
 }
 
+// The test database on a server of the test's own.
+ConnectionSettings settingsFor(const PrivateServer &server)
+{
+    ConnectionSettings s;
+    s.socket = server.socket();
+    s.database = QStringLiteral("plusvalia_test");
+    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
+    return s;
+}
+
 class ConnectionDb : public ::testing::Test {
 protected:
     void SetUp() override { SKIP_WITHOUT_TEST_DATABASE(); }
@@ -88,12 +98,8 @@ TEST_F(ConnectionDb, AStatementFailsWhileTheServerIsStoppedAndWorksOnceItIsBack)
     if (qEnvironmentVariable("PLUSVALIA_LOCAL_DB").isEmpty())
         GTEST_SKIP() << "PLUSVALIA_LOCAL_DB not set";
     PrivateServer server;
-    ConnectionSettings s;
-    s.socket = server.socket();
-    s.database = QStringLiteral("plusvalia_test");
-    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
     TMyConnection connection(QStringLiteral("restarted"));
-    connection.setSettings(s);
+    connection.setSettings(settingsFor(server));
     TMyQuery insert(connection);
     insert.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
     insert.setParamString(QStringLiteral("Pnombrenotario"), QStringLiteral("ANTES, ANA"));
@@ -127,12 +133,8 @@ TEST_F(ConnectionDb, AServerWithoutStrictModeStillRefusesAValueThatDoesNotFit)
     if (qEnvironmentVariable("PLUSVALIA_LOCAL_DB").isEmpty())
         GTEST_SKIP() << "PLUSVALIA_LOCAL_DB not set";
     PrivateServer server;
-    ConnectionSettings s;
-    s.socket = server.socket();
-    s.database = QStringLiteral("plusvalia_test");
-    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
     TMyConnection connection(QStringLiteral("lax"));
-    connection.setSettings(s);
+    connection.setSettings(settingsFor(server));
     TMyQuery q(connection);
     q.setSql({QStringLiteral("SET GLOBAL sql_mode = ''")});
     q.execute();

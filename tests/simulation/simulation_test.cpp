@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "simulation/simulation.h"
+#include "simulation_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -8,47 +8,10 @@
 #include <vector>
 
 namespace {
-Currency money(const char *text)
-{
-    const std::optional<Currency> value = Currency::parse(QString::fromLatin1(text));
-    EXPECT_TRUE(value.has_value()) << text;
-    return value.value_or(Currency());
-}
-
-TDateTime day(const char *text)
-{
-    const std::optional<TDateTime> value = TDateTime::parseDate(QString::fromLatin1(text));
-    EXPECT_TRUE(value.has_value()) << text;
-    return value.value_or(TDateTime());
-}
-
-// The inputs of the worked examples: 100,000.00 with "SI", the whole share,
-// held from 15/03/2004 to 15/03/2014 and filed on the accrual day.
+// Filed on the accrual day.
 SimulationInputs workedExample()
 {
-    SimulationInputs inputs;
-    inputs.cadastralValue = money("100000");
-    inputs.acquisitionDate = day("15/03/2004");
-    inputs.accrualDate = day("15/03/2014");
-    inputs.filingDate = day("15/03/2014");
-    inputs.usufructEnd = day("15/03/2014");
-    return inputs;
-}
-
-SimulationInputs lifeUsufruct(SimulationInputs inputs, const char *age)
-{
-    inputs.ownershipMode = OwnershipMode::BareAndUsufruct;
-    inputs.usufructKind = UsufructKind::Life;
-    inputs.age = money(age);
-    return inputs;
-}
-
-SimulationInputs withBonus(SimulationInputs inputs)
-{
-    inputs.bonusChecked = true;
-    inputs.bonusDescription = QStringLiteral("Art. 6 - O.M. (Transmisión Viv. habitual- Mortis Causa)");
-    inputs.bonusPercentageText = QStringLiteral("95");
-    return inputs;
+    return workedExampleFiledOn("15/03/2014");
 }
 
 // A full-ownership net quota of exactly 1,000.00: 11,764.51 without the
@@ -63,11 +26,6 @@ SimulationInputs thousandQuota(const char *acquisition, const char *accrual, con
     inputs.accrualDate = day(accrual);
     inputs.filingDate = day(filing);
     return inputs;
-}
-
-SimulationValues pass(const SimulationInputs &inputs)
-{
-    return ComputationPass(inputs, SimulationValues());
 }
 } // namespace
 

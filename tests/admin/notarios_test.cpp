@@ -217,11 +217,7 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     FakePlatform fake;
     PrivateServer server;
     TDataModule1 dataModule;
-    ConnectionSettings s;
-    s.socket = server.socket();
-    s.database = QStringLiteral("plusvalia_test");
-    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
-    dataModule.MyConnection1.setSettings(s);
+    dataModule.MyConnection1.setSettings(server.settings());
     dataModule.MyConnection1.open();
     TForm_CONFIGURACION window;
     Form_CONFIGURACION = &window;

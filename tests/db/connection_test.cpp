@@ -64,16 +64,6 @@ TEST(Connection, AnUnreachableServerIsReportedWithItsMessage)
     EXPECT_FALSE(connection.isOpen());
 }
 
-// The test database on a server of the test's own.
-ConnectionSettings settingsFor(const PrivateServer &server)
-{
-    ConnectionSettings s;
-    s.socket = server.socket();
-    s.database = QStringLiteral("plusvalia_test");
-    s.user = qEnvironmentVariable("PLUSVALIA_TEST_DB_USER");
-    return s;
-}
-
 class ConnectionDb : public ::testing::Test {
 protected:
     void SetUp() override { SKIP_WITHOUT_TEST_DATABASE(); }
@@ -99,7 +89,7 @@ TEST_F(ConnectionDb, AStatementFailsWhileTheServerIsStoppedAndWorksOnceItIsBack)
         GTEST_SKIP() << "PLUSVALIA_LOCAL_DB not set";
     PrivateServer server;
     TMyConnection connection(QStringLiteral("restarted"));
-    connection.setSettings(settingsFor(server));
+    connection.setSettings(server.settings());
     TMyQuery insert(connection);
     insert.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
     insert.setParamString(QStringLiteral("Pnombrenotario"), QStringLiteral("ANTES, ANA"));
@@ -134,7 +124,7 @@ TEST_F(ConnectionDb, AServerWithoutStrictModeStillRefusesAValueThatDoesNotFit)
         GTEST_SKIP() << "PLUSVALIA_LOCAL_DB not set";
     PrivateServer server;
     TMyConnection connection(QStringLiteral("lax"));
-    connection.setSettings(settingsFor(server));
+    connection.setSettings(server.settings());
     TMyQuery q(connection);
     q.setSql({QStringLiteral("SET GLOBAL sql_mode = ''")});
     q.execute();

@@ -169,3 +169,12 @@ QString PrivateServer::socket() const
 {
     return m_dir + QStringLiteral("/mysql.sock");
 }
+
+ConnectionSettings PrivateServer::settings() const
+{
+    ConnectionSettings s;
+    s.socket = socket();
+    s.database = QStringLiteral("plusvalia_test");
+    s.user = env("PLUSVALIA_TEST_DB_USER");
+    return s;
+}

@@ -61,6 +61,8 @@ public:
     void stop();
     void start(); // on the same data
     [[nodiscard]] QString socket() const;
+    // Settings that reach the test database on this server.
+    [[nodiscard]] ConnectionSettings settings() const;
 
 private:
     void run(const QStringList &arguments);

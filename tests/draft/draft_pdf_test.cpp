@@ -67,8 +67,7 @@ const QStringList kFixedTexts = {
     QStringLiteral("La presente simulación ha sido expedida el dia 08 dic 2026"),
     QStringLiteral("ESTE DOCUMENTO NO ES UNA CARTA DE PAGO"),
     QStringLiteral("web: https://www.sarvelina.example/"),
-    QStringLiteral("e-mail: tributos@sarvelina.example"),
-};
+    QStringLiteral("e-mail: tributos@sarvelina.example")};
 
 TEST(DraftPdf, FullOwnershipWorkedExampleWithTheBonus)
 {
@@ -76,26 +75,17 @@ TEST(DraftPdf, FullOwnershipWorkedExampleWithTheBonus)
     EXPECT_EQ(printed.pages, 1);
     EXPECT_TRUE(printed.pageSize.contains(QStringLiteral("(A4)"))) << printed.pageSize.toStdString();
     expectPrinted(printed, kFixedTexts);
-    expectPrinted(printed, {
-                               QStringLiteral("Coeficiente que se transmite (1) 100 %"),
-                               QStringLiteral("15/03/2014"),
-                               QStringLiteral("100.000,00 €"),
-                               QStringLiteral("60.000,00 €"),
-                               QStringLiteral("PLENA PROPIEDAD"),
-                               QStringLiteral("15/03/2004"),
-                               QStringLiteral("Nº años transcurridos......... 10"),
-                               QStringLiteral("Coeficiente Aplicable.......... 2,97"),
-                               QStringLiteral("Multiplicador (4) x (5) ........ 29,7 %"),
-                               QStringLiteral("B.I. previa (2) x (6) ............. 17.820,00 €"),
-                               QStringLiteral("% Atribuido al derecho ........ 100 %"),
-                               QStringLiteral("B.I. Definitiva (7) x (1) x (3) ...... 17.820,00 €"),
-                               QStringLiteral("28,62 %"),
-                               QStringLiteral("5.100,08 €"),
-                               QStringLiteral("95,00 %"),
-                               QStringLiteral("4.845,08 €"),
-                               kBonusDescription,
-                               QStringLiteral("255,00 €"),
-                           });
+    expectPrinted(printed,
+                  {QStringLiteral("Coeficiente que se transmite (1) 100 %"), QStringLiteral("15/03/2014"),
+                   QStringLiteral("100.000,00 €"), QStringLiteral("60.000,00 €"), QStringLiteral("PLENA PROPIEDAD"),
+                   QStringLiteral("15/03/2004"), QStringLiteral("Nº años transcurridos......... 10"),
+                   QStringLiteral("Coeficiente Aplicable.......... 2,97"),
+                   QStringLiteral("Multiplicador (4) x (5) ........ 29,7 %"),
+                   QStringLiteral("B.I. previa (2) x (6) ............. 17.820,00 €"),
+                   QStringLiteral("% Atribuido al derecho ........ 100 %"),
+                   QStringLiteral("B.I. Definitiva (7) x (1) x (3) ...... 17.820,00 €"), QStringLiteral("28,62 %"),
+                   QStringLiteral("5.100,08 €"), QStringLiteral("95,00 %"), QStringLiteral("4.845,08 €"),
+                   kBonusDescription, QStringLiteral("255,00 €")});
     // No late filing: line (13) shows 0 and "%", lines (14) and (15) 0,00 €.
     expectPrinted(printed, {QStringLiteral("0 %"), QStringLiteral("0,00 €")});
     // The filing date is set but printed nowhere.

@@ -445,18 +445,12 @@ TEST_F(InputSheet, TabOrderFollowsTheDeclaredOrder)
             f = f->parentWidget();
         visited << (f ? f->objectName() : QString());
     }
-    const QStringList expected = {QStringLiteral("CurrencyEdit_COEFICIENTE"),
-                                  QStringLiteral("RadioGroup1_0"),
-                                  QStringLiteral("RadioGroup2_1"),
-                                  QStringLiteral("RadioGroup3_0"),
-                                  QStringLiteral("CurrencyEdit_edad"),
-                                  QStringLiteral("DT_ADQUISICION"),
-                                  QStringLiteral("DT_DEVENGO"),
-                                  QStringLiteral("DT_PRESENTACION"),
-                                  QStringLiteral("CheckBox3"),
-                                  QStringLiteral("CheckBox1"),
-                                  QStringLiteral("CurrencyEdit_VALORCATASTRAL"),
-                                  QStringLiteral("CurrencyEdit_COEFICIENTE")};
+    const QStringList expected =
+        QString::fromLatin1("CurrencyEdit_COEFICIENTE RadioGroup1_0 RadioGroup2_1 RadioGroup3_0 "
+                            "CurrencyEdit_edad DT_ADQUISICION DT_DEVENGO DT_PRESENTACION "
+                            "CheckBox3 CheckBox1 CurrencyEdit_VALORCATASTRAL "
+                            "CurrencyEdit_COEFICIENTE")
+            .split(u' ');
     EXPECT_EQ(visited, expected);
 }
 

@@ -170,21 +170,16 @@ TEST(DraftVariables, SharedValuesAreTheSameForBothRightsOfAPass)
     Report usufruct = CreateDraftReport();
     SetDraftVariables(bare, values, DraftRight::BareOwnership);
     SetDraftVariables(usufruct, values, DraftRight::Usufruct);
-    for (const char *shared : {"FINTRAMO1",         "FINTRAMO2",
-                               "FINTRAMO3",         "TIPOTRAMO1",
-                               "TIPOTRAMO2",        "TIPOTRAMO3",
-                               "TIPOTRAMO4",        "INICIOTRAMO2",
-                               "INICIOTRAMO3",      "INICIOTRAMO4",
-                               "TIPOGRAVAMEN",      "PORCENTTRANSMITIDO",
-                               "FECHADEVENGO",      "FECHAPRESENTACION",
-                               "FECHAADQUISICION",  "PORCENTINCREMENTO",
-                               "PORCENTAPLICABLE",  "VCSUELO",
-                               "VREDUCIDO",         "ANOSTRANSCURRIDOS",
-                               "TEXTOBONIFICACION", "PORCENTAJEBONIFICACION",
-                               "BASEPREVIA",        "RECARGO",
-                               "RECARGOEJECUTIVO"}) {
+    // clang-format off
+    const char *const sharedNames[] = {
+        "FINTRAMO1", "FINTRAMO2", "FINTRAMO3", "TIPOTRAMO1", "TIPOTRAMO2",
+        "TIPOTRAMO3", "TIPOTRAMO4", "INICIOTRAMO2", "INICIOTRAMO3", "INICIOTRAMO4",
+        "TIPOGRAVAMEN", "PORCENTTRANSMITIDO", "FECHADEVENGO", "FECHAPRESENTACION", "FECHAADQUISICION",
+        "PORCENTINCREMENTO", "PORCENTAPLICABLE", "VCSUELO", "VREDUCIDO", "ANOSTRANSCURRIDOS",
+        "TEXTOBONIFICACION", "PORCENTAJEBONIFICACION", "BASEPREVIA", "RECARGO", "RECARGOEJECUTIVO"};
+    // clang-format on
+    for (const char *shared : sharedNames)
         EXPECT_EQ(variable(bare, shared), variable(usufruct, shared)) << shared;
-    }
     // Each right keeps its own executive surcharge, computed on its own quota.
     EXPECT_EQ(currency(bare, "IMPORTERECARGOEJECUTIVO"), values.bareOwnership.executiveAmount);
     EXPECT_EQ(currency(usufruct, "IMPORTERECARGOEJECUTIVO"), values.usufruct.executiveAmount);

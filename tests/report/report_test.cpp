@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "report/report.h"
+#include "money.h"
 
 #include "fakes.h"
 #include "testtemplate.h"
@@ -9,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-Currency money(const char *text)
-{
-    return *Currency::parse(QString::fromLatin1(text));
-}
-
 const char *const kObjects = R"~(
     {"name": "Total", "kind": "memo", "rect": [0, 0, 200, 20], "text": "[IMPORTEAPAGAR]", "style": "money"},
     {"name": "Rate", "kind": "memo", "rect": [0, 20, 200, 20], "text": "[TIPOGRAVAMEN]", "style": "percent"},

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportvalue.h"
+#include "money.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +9,6 @@
 #include <string>
 
 namespace {
-Currency money(const char *text)
-{
-    return *Currency::parse(QString::fromLatin1(text));
-}
-
 DayCount day(int year, int month, int dayOfMonth, double timeOfDay = 0.0)
 {
     return DayCount{TDateTime::fromYmd(year, month, dayOfMonth).value() + timeOfDay};

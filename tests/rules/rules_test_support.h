@@ -3,6 +3,7 @@
 // money from its text.
 #pragma once
 
+#include "money.h"
 #include "types/currency.h"
 #include "types/tdatetime.h"
 
@@ -46,12 +47,6 @@ inline bool isPublishedNonWorkingDay(QDate day)
                 if (d.d == day.day() && d.m == day.month())
                     return true;
     return false;
-}
-
-// "1234.5678" -> Currency; the tests only pass well-formed texts.
-inline Currency money(const char *text)
-{
-    return Currency::parse(QString::fromLatin1(text)).value();
 }
 
 inline void PrintTo(Currency value, std::ostream *os)

@@ -3,15 +3,9 @@
 #pragma once
 
 #include "simulation/simulation.h"
+#include "money.h"
 
 #include <gtest/gtest.h>
-
-inline Currency money(const char *text)
-{
-    const auto value = Currency::parse(QString::fromLatin1(text));
-    EXPECT_TRUE(value) << text;
-    return value.value_or(Currency());
-}
 
 inline TDateTime day(const char *text)
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/currencyedit.h"
+#include "money.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,11 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-Currency money(const char *text)
-{
-    return *Currency::parse(QString::fromUtf8(text));
-}
-
 struct ParseCase {
     const char *text;
     const char *expected;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fakes.h"
+#include "money.h"
 #include "simulation/window/borrador.h"
 #include "ui_borrador.h"
 
@@ -22,10 +23,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
-inline Currency money(const char *text)
-{
-    return *Currency::parse(QString::fromUtf8(text));
-}
 inline TDateTime day(int d, int m, int y)
 {
     return TDateTime::fromYmd(y, m, d);

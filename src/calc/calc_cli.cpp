@@ -115,6 +115,20 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Opens --out when given (out then points at it); standard output otherwise.
+bool openOutput(const Options &options, std::FILE *err, FilePtr &owned, std::FILE *&out)
+{
+    if (!options.out)
+        return true;
+    owned.reset(std::fopen(options.out->c_str(), "wb"));
+    if (!owned) {
+        report(err, QStringLiteral("No se puede escribir el fichero \"%1\"").arg(fromUtf8(*options.out)));
+        return false;
+    }
+    out = owned.get();
+    return true;
+}
+
 // Reads the arguments; an error message when they are refused.
 QString parseArguments(const std::vector<std::string> &args, Options &options)
 {
@@ -228,14 +242,8 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
         input = ownedInput.get();
     }
     FilePtr ownedOutput;
-    if (options.out) {
-        ownedOutput.reset(std::fopen(options.out->c_str(), "wb"));
-        if (!ownedOutput) {
-            report(err, QStringLiteral("No se puede escribir el fichero \"%1\"").arg(fromUtf8(*options.out)));
-            return ExitRefused;
-        }
-        out = ownedOutput.get();
-    }
+    if (!openOutput(options, err, ownedOutput, out))
+        return ExitRefused;
 
     std::optional<ProgressLine> progress;
     BatchProgress onProgress;
@@ -294,14 +302,8 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
         text = resultsSheetText(values).toStdString();
     }
     FilePtr ownedOutput;
-    if (options.out) {
-        ownedOutput.reset(std::fopen(options.out->c_str(), "wb"));
-        if (!ownedOutput) {
-            report(err, QStringLiteral("No se puede escribir el fichero \"%1\"").arg(fromUtf8(*options.out)));
-            return ExitRefused;
-        }
-        out = ownedOutput.get();
-    }
+    if (!openOutput(options, err, ownedOutput, out))
+        return ExitRefused;
     const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0 &&
                          (!ownedOutput || std::fclose(ownedOutput.release()) == 0);
     if (!written) {

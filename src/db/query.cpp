@@ -207,32 +207,31 @@ TMyQuery::Param &TMyQuery::param(const QString &name)
     throw AppError(QStringLiteral("La sentencia no tiene el parámetro «%1»").arg(name));
 }
 
-void TMyQuery::setParamString(const QString &name, const QString &value)
+void TMyQuery::bind(const QString &name, const QVariant &value)
 {
     Param &p = param(name);
     p.value = value;
     p.bound = true;
+}
+
+void TMyQuery::setParamString(const QString &name, const QString &value)
+{
+    bind(name, QVariant(value));
 }
 
 void TMyQuery::setParamInteger(const QString &name, int value)
 {
-    Param &p = param(name);
-    p.value = value;
-    p.bound = true;
+    bind(name, QVariant(value));
 }
 
 void TMyQuery::setParamFloat(const QString &name, double value)
 {
-    Param &p = param(name);
-    p.value = value;
-    p.bound = true;
+    bind(name, QVariant(value));
 }
 
 void TMyQuery::setParamDate(const QString &name, QDate value)
 {
-    Param &p = param(name);
-    p.value = value;
-    p.bound = true;
+    bind(name, QVariant(value));
 }
 
 void TMyQuery::run(bool fetch)

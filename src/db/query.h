@@ -105,6 +105,7 @@ private:
 
     void parseParams();
     Param &param(const QString &name);
+    void bind(const QString &name, const QVariant &value);
     void run(bool fetch);
     void moveTo(int row);
 

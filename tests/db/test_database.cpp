@@ -154,10 +154,7 @@ void PrivateServer::run(const QStringList &arguments)
 
 void PrivateServer::start()
 {
-    QStringList arguments{QStringLiteral("start"), QStringLiteral("--dir"), m_dir, QStringLiteral("--test")};
-    if (QFile::exists(m_dir + QStringLiteral("/data/mysql")))
-        arguments << QStringLiteral("--keep-data");
-    run(arguments);
+    run({QStringLiteral("start"), QStringLiteral("--dir"), m_dir, QStringLiteral("--test")});
 }
 
 void PrivateServer::stop()

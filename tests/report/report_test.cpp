@@ -104,7 +104,8 @@ TEST_F(ReportTest, FillsPicturesByName)
     QImage logo(585, 342, QImage::Format_RGB32);
     logo.fill(Qt::red);
     report.setPicture(QStringLiteral("logo"), logo);
-    const ReportObject &picture = report.prepare().pages[0].objects.back();
+    const PreparedDocument document = report.prepare();
+    const ReportObject &picture = document.pages[0].objects.back();
     ASSERT_EQ(picture.kind, ObjectKind::Picture);
     EXPECT_EQ(picture.image.size(), QSize(585, 342));
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
 
 TForm_CONFIGURACION *Form_CONFIGURACION = nullptr;
@@ -38,6 +39,15 @@ void setUpGrid(QTableView *grid, TDataSource &source, int columnWidth)
     grid->setPalette(palette);
 }
 
+// The button acts on the list's selected row: enabled while the list has rows,
+// so an empty list, or one whose statement failed, leaves nothing to press.
+void followRows(QAbstractButton *button, const QAbstractItemModel &list)
+{
+    const auto update = [button, &list] { button->setEnabled(list.rowCount() > 0); };
+    QObject::connect(&list, &QAbstractItemModel::modelReset, button, update);
+    update();
+}
+
 // Shows a window modally with its global reference set while it exists; the
 // caller frees it.
 template <class Window> void showModal(Window *&global, Window &window)
@@ -47,11 +57,19 @@ template <class Window> void showModal(Window *&global, Window &window)
     global = nullptr;
 }
 
-// The calendar reports Enter as an activation, like a double click; only a
-// double click marks a day, so Enter never writes anything there.
-class EnterDoesNotActivate final : public QObject {
+// The calendar's days. Only a double click marks a day, never Enter (which
+// the calendar reports as an activation too). The first click of a double
+// click has already picked the day under the pointer, and on a grey day of
+// another month it has turned the page: the second click then lands on
+// another date, so the double click is taken here, for the picked day.
+class CalendarDays final : public QObject {
 public:
-    using QObject::QObject;
+    CalendarDays(QAbstractItemView *days, std::function<void()> doubleClick)
+        : QObject(days), m_days(days), m_doubleClick(std::move(doubleClick))
+    {
+        days->installEventFilter(this);
+        days->viewport()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -61,8 +79,21 @@ protected:
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
                 return true;
         }
+        if (event->type() == QEvent::MouseButtonDblClick && watched == m_days->viewport()) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            // Day cells are enabled; the row of day names is not.
+            const QModelIndex cell = m_days->indexAt(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton && cell.flags().testFlag(Qt::ItemIsEnabled)) {
+                m_doubleClick();
+                return true;
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QAbstractItemView *m_days;
+    std::function<void()> m_doubleClick;
 };
 
 const QString kNotaryList[] = {QStringLiteral("select * from notariosdb"),
@@ -119,9 +150,11 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
     ui->MonthCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     ui->MonthCalendar1->setSelectedDate(QDate(2009, 2, 25));
     if (auto *days = ui->MonthCalendar1->findChild<QAbstractItemView *>())
-        days->installEventFilter(new EnterDoesNotActivate(days));
+        new CalendarDays(days, [this] { MonthCalendar1DblClick(); });
     setUpGrid(ui->DBGrid1, DataSource1, 330);
     setUpGrid(ui->DBGrid2, DataSource2, 126);
+    followRows(ui->BitBtn2, DataSource1);
+    followRows(ui->BitBtn7, DataSource2);
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TForm_CONFIGURACION::BitBtn1Click);
     connect(ui->ComboBox1, &QComboBox::editTextChanged, this, &TForm_CONFIGURACION::ComboBox1Change);
@@ -140,7 +173,6 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
             TabSheet3Show();
     });
     connect(ui->MonthCalendar1, &QCalendarWidget::clicked, this, &TForm_CONFIGURACION::MonthCalendar1Click);
-    connect(ui->MonthCalendar1, &QCalendarWidget::activated, this, &TForm_CONFIGURACION::MonthCalendar1DblClick);
     connect(ui->DBGrid2, &QTableView::clicked, this, &TForm_CONFIGURACION::DBGrid2CellClick);
     connect(ui->DBGrid2, &QTableView::doubleClicked, this, &TForm_CONFIGURACION::DBGrid2DblClick);
     connect(ui->BitBtn7, &QPushButton::clicked, this, &TForm_CONFIGURACION::BitBtn7Click);
@@ -324,7 +356,6 @@ void TForm_CONFIGURACION::listCalendarYear()
     MyQuery5.setParamInteger(QStringLiteral("panoinhabil"), ui->MonthCalendar1->selectedDate().year());
     MyQuery5.open();
     MyQuery5.last();
-    ui->BitBtn7->setEnabled(MyQuery5.recordCount() > 0);
 }
 
 void TForm_CONFIGURACION::TabSheet3Show()

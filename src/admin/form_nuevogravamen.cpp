@@ -13,6 +13,11 @@
 
 TForm_nuevogravamen *Form_nuevogravamen = nullptr;
 
+namespace {
+// The rate, percentages and reduction are stored with four decimals.
+constexpr int kDecimals = 4;
+} // namespace
+
 TForm_nuevogravamen::TForm_nuevogravamen(QWidget *parent)
     : ButtonClosedDialog(parent, QSize(393, 371)), MyQuery1(sharedConnection(), this),
       MyQuery2(sharedConnection(), this), ui(std::make_unique<Ui::TForm_nuevogravamen>())
@@ -157,15 +162,15 @@ void TForm_nuevogravamen::BitBtn2Click()
             MyQuery2.setParamInteger(QStringLiteral("pIDCONFIGURACIONPLUSVALIAS"), idconfiguracion);
         }
         MyQuery2.setParamInteger(QStringLiteral("PANODEVENGO"), strToInt(ui->Edit_anodevengo->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), strToFloat(ui->Edit1->text()));
+        MyQuery2.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), strToDecimal(ui->Edit1->text(), kDecimals));
         MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO1"), strToInt(ui->Edit_fintramo1->text()));
         MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO2"), strToInt(ui->Edit_fintramo2->text()));
         MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO3"), strToInt(ui->Edit_fintramo3->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO1"), strToFloat(ui->Edit_tipo1->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO2"), strToFloat(ui->Edit_tipo2->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO3"), strToFloat(ui->Edit_tipo3->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO4"), strToFloat(ui->Edit_tipo4->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PCOEFICIENTEREDUCTOR107"), strToFloat(ui->Edit2->text()));
+        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO1"), strToDecimal(ui->Edit_tipo1->text(), kDecimals));
+        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO2"), strToDecimal(ui->Edit_tipo2->text(), kDecimals));
+        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO3"), strToDecimal(ui->Edit_tipo3->text(), kDecimals));
+        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO4"), strToDecimal(ui->Edit_tipo4->text(), kDecimals));
+        MyQuery2.setParamFloat(QStringLiteral("PCOEFICIENTEREDUCTOR107"), strToDecimal(ui->Edit2->text(), kDecimals));
         MyQuery2.execute();
         if (modo == 0)
             Platform::dialogs().message(this, QStringLiteral("Datos guardados correctamente"),

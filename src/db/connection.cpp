@@ -5,16 +5,31 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
+
+// Qt's MySQL driver decodes the server's messages as Latin-1, but the
+// connection speaks UTF-8 ("transacciÃ³n" for "transacción"): take the bytes
+// back and read them as UTF-8, unless they are not UTF-8 (a server speaking
+// Latin-1 before the connection is set up).
+QString asSentByTheServer(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0xff)
+            return text;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(text.toLatin1());
+    return utf8.hasError() ? text : decoded;
+}
 
 QString serverText(const QSqlError &error)
 {
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
-    return text;
+    return asSentByTheServer(text);
 }
 
 } // namespace

@@ -106,6 +106,23 @@ double strToFloat(const QString &text)
     return value;
 }
 
+double strToDecimal(const QString &text, int places)
+{
+    const double value = strToFloat(text);
+    // The text is well formed: digits, the separator, digits, an exponent.
+    const QString body = text.trimmed();
+    const qsizetype exponentAt = body.indexOf(u'e', 0, Qt::CaseInsensitive);
+    const QString mantissa = exponentAt < 0 ? body : body.left(exponentAt);
+    const long long exponent = exponentAt < 0 ? 0 : body.mid(exponentAt + 1).toLongLong();
+    const qsizetype separatorAt = mantissa.indexOf(decimalSeparator());
+    qsizetype fraction = separatorAt < 0 ? 0 : mantissa.size() - separatorAt - 1;
+    while (fraction > 0 && mantissa.at(separatorAt + fraction) == u'0')
+        --fraction; // trailing zeros change nothing
+    if (fraction - exponent > places)
+        throw AppError(QStringLiteral("El valor '%1' tiene más de %2 decimales").arg(text).arg(places));
+    return value;
+}
+
 QString floatToStr(double value)
 {
     QString text = QString::number(value, 'g', 15);

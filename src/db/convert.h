@@ -14,6 +14,10 @@
 // exponent; blanks around it allowed. Throws "'%s' is not a valid floating
 // point value".
 [[nodiscard]] double strToFloat(const QString &text);
+// A number for a decimal column that holds `places` decimals: as strToFloat,
+// and refused when it has more decimals than that, which the server would
+// round away without a word ("El valor '28,62345' tiene más de 4 decimales").
+[[nodiscard]] double strToDecimal(const QString &text, int places);
 // Shortest general form with at most 15 significant digits and the locale's
 // decimal separator, no grouping: 3.29 -> "3,29", 40 -> "40".
 [[nodiscard]] QString floatToStr(double value);

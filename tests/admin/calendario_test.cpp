@@ -96,6 +96,32 @@ TEST_F(CalendarTest, ADoubleClickOnTheCalendarMarksTheDayButEnterMarksNothing)
     EXPECT_EQ(selectedDay(), QStringLiteral("07/03/2009"));
 }
 
+TEST_F(CalendarTest, ADoubleClickOnAGreyDayOfAnotherMonthMarksThatDay)
+{
+    showTab(); // February 2009: the first row starts in January, the last one in March
+    auto *days = calendar()->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(days, nullptr);
+    for (const auto &[row, month] : {std::pair{days->model()->rowCount() - 1, 3}, std::pair{1, 1}}) {
+        calendar()->setCurrentPage(2009, 2);
+        const QModelIndex grey = days->model()->index(row, 0); // a Monday
+        const QDate day(2009, month, grey.data().toInt());
+        const QPoint at = days->visualRect(grey).center();
+        // As a user's double click arrives: a click, then the second press.
+        QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(days->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(days->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(fake.dialogs.texts().join(u'|'), QStringLiteral("El día seleccionado se ha marcado como inhábil"))
+            << month;
+        fake.dialogs.clear();
+        EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE fechainhabil='%1'")
+                                 .arg(day.toString(Qt::ISODate)))
+                      .toInt(),
+                  1)
+            << month;
+        EXPECT_EQ(calendar()->selectedDate(), day);
+    }
+}
+
 TEST_F(CalendarTest, MarkingAListedDaySelectsItAndStoresNothing)
 {
     showTab();

@@ -269,12 +269,15 @@ struct BadNumber {
     const char *shown;
 };
 
-TEST_F(AdminTest, ANumberThatDoesNotConvertStopsGuardarWithNothingStored)
+TEST_F(AdminTest, ANumberThatDoesNotConvertOrFitStopsGuardarWithNothingStored)
 {
     const BadNumber cases[] = {
         {"Edit_tipo1", "3.29", "'3.29' is not a valid floating point value."},
         {"Edit1", "28,6,2", "'28,6,2' is not a valid floating point value."},
         {"Edit2", "40%", "'40%' is not a valid floating point value."},
+        // More decimals than the columns hold would be rounded by the server.
+        {"Edit1", "28,62345", "El valor '28,62345' tiene más de 4 decimales."},
+        {"Edit2", "2862345e-5", "El valor '2862345e-5' tiene más de 4 decimales."},
     };
     openWindow();
     for (const BadNumber &c : cases) {

@@ -5,6 +5,7 @@
 #include "test_database.h"
 
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QCalendarWidget>
 #include <QTest>
@@ -158,6 +159,7 @@ TEST_F(NotaryTest, DeletingTheOnlyResultLeavesAnEmptyListThatHasNothingToDelete)
     ASSERT_EQ(listed().size(), 1);
     window->BitBtn2Click();
     EXPECT_TRUE(listed().isEmpty());
+    EXPECT_FALSE(control<QPushButton>("BitBtn2")->isEnabled());
     fake.dialogs.clear();
     window->BitBtn2Click();
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
@@ -207,6 +209,19 @@ TEST_F(NotaryTest, ANameTooLongForTheServerIsRefusedAndTheDialogKeepsIt)
     EXPECT_EQ(listed().size(), 4);
 }
 
+TEST_F(NotaryTest, AServerMessageWithAccentsReadsAsTheServerWroteIt)
+{
+    openWindow();
+    QSqlQuery readOnly(dataModule->MyConnection1.database());
+    ASSERT_TRUE(readOnly.exec(QStringLiteral("SET SESSION TRANSACTION READ ONLY")));
+    EXPECT_TRUE(addNotary(QStringLiteral("NUEVO, NOTARIO")));
+    EXPECT_EQ(fake.dialogs.last().kind, Kind::Error);
+    EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("La base de datos no ha aceptado la operación: No puedo "
+                                                       "ejecutar sentencia en una transacción READ ONLY."))
+        << fake.dialogs.last().text.toStdString();
+    EXPECT_EQ(rows(QStringLiteral("notariosdb")), 4);
+}
+
 // The server stops while the window is open: the action reports it, stops,
 // changes nothing; once the server is back the next action works.
 TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
@@ -235,8 +250,13 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     EXPECT_TRUE(fake.dialogs.last().text.startsWith(QStringLiteral("No se puede conectar")) ||
                 fake.dialogs.last().text.startsWith(QStringLiteral("Se ha perdido la conexión")))
         << fake.dialogs.last().text.toStdString();
-    window.BitBtn5Click(); // a list whose statement fails is left closed and empty
+    // A list whose statement fails is left closed and empty, and its button off.
+    window.BitBtn5Click();
     EXPECT_EQ(window.findChild<QTableView *>(QStringLiteral("DBGrid1"))->model()->rowCount(), 0);
+    window.TabSheet3Show();
+    EXPECT_EQ(grid->model()->rowCount(), 0);
+    for (const char *button : {"BitBtn2", "BitBtn7"})
+        EXPECT_FALSE(window.findChild<QPushButton *>(QLatin1String(button))->isEnabled()) << button;
 
     server.start();
     fake.dialogs.clear();
@@ -244,6 +264,7 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("El día seleccionado se ha marcado como inhábil"));
     EXPECT_EQ(grid->model()->rowCount(), 14); // only the second attempt stored the day
+    EXPECT_TRUE(window.findChild<QPushButton *>(QStringLiteral("BitBtn7"))->isEnabled());
     Form_CONFIGURACION = nullptr;
 }
 

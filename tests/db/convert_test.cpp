@@ -69,6 +69,28 @@ INSTANTIATE_TEST_SUITE_P(Table, StrToFloatTest,
                                            FloatCase{",", {}}, FloatCase{"1.000,5", {}}, FloatCase{"1e", {}},
                                            FloatCase{"abc", {}}, FloatCase{"1e999", {}}, FloatCase{"3,2,9", {}}));
 
+TEST(StrToDecimal, RefusesMoreDecimalsThanTheColumnHolds)
+{
+    const std::vector<std::pair<const char *, std::optional<double>>> cases{
+        {"28,6234", 28.6234}, {"28,623400", 28.6234}, {"28,62345e1", 286.2345}, {"40", 40},
+        {"28,62345", {}},     {"2862345e-5", {}},     {"0,00001", {}},
+    };
+    for (const auto &[typed, value] : cases) {
+        const QString text = QString::fromUtf8(typed);
+        if (value) {
+            EXPECT_DOUBLE_EQ(strToDecimal(text, 4), *value) << typed;
+            continue;
+        }
+        try {
+            (void)strToDecimal(text, 4);
+            ADD_FAILURE() << "accepted " << typed;
+        } catch (const AppError &e) {
+            EXPECT_EQ(e.text(), QStringLiteral("El valor '%1' tiene más de 4 decimales").arg(text));
+        }
+    }
+    EXPECT_THROW((void)strToDecimal(QStringLiteral("3.29"), 4), AppError); // not a number at all
+}
+
 TEST(FloatToStr, ShortestGeneralFormWithDecimalComma)
 {
     EXPECT_EQ(floatToStr(3.29), QStringLiteral("3,29"));

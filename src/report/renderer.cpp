@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "report/renderer.h"
 
-#include <QDir>
+#include "types/outputfile.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <vector>
@@ -144,26 +144,6 @@ bool fail(QString *error, const QString &message)
     return false;
 }
 
-// Why a file could not be written, in words for the user.
-QString fileError(const QSaveFile &file)
-{
-    const QFileInfo info(file.fileName());
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("No tiene permiso para escribir en «%1».").arg(info.absolutePath());
-    case QFileDevice::OpenError:
-        if (!info.absoluteDir().exists())
-            return QStringLiteral("La carpeta «%1» no existe.").arg(info.absolutePath());
-        if (info.isDir())
-            return QStringLiteral("«%1» es una carpeta.").arg(info.absoluteFilePath());
-        return QStringLiteral("No se pudo crear el archivo en «%1».").arg(info.absolutePath());
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        return QStringLiteral("No se pudo escribir el archivo (¿disco lleno?).");
-    default:
-        return QStringLiteral("No se pudo escribir el archivo.");
-    }
-}
 } // namespace
 
 void renderPage(QPainter &painter, const QRectF &target, const PreparedDocument &document, int pageIndex)
@@ -229,7 +209,11 @@ QImage renderPageImage(const PreparedDocument &document, int pageIndex, int dpi)
 
 bool writePdf(const PreparedDocument &document, QIODevice &device, QString *error)
 {
-    QPdfWriter writer(&device);
+    // Drawn into memory first: the PDF engine does not check what its device
+    // accepts, so a device that fails on the last write would go unnoticed.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("plusvalia"));
     writer.setPageLayout(
@@ -245,34 +229,27 @@ bool writePdf(const PreparedDocument &document, QIODevice &device, QString *erro
     }
     if (!painter.end())
         return fail(error, QStringLiteral("No se pudo terminar el documento PDF."));
+    if (device.write(pdf.data()) != pdf.data().size())
+        return fail(error, QStringLiteral("No se pudo escribir el documento PDF."));
     return true;
 }
 
 bool writePdf(const PreparedDocument &document, const QString &fileName, QString *error)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, fileError(file));
-    if (!writePdf(document, file, error)) {
-        file.cancelWriting();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!writePdf(document, pdf, error))
         return false;
-    }
-    if (!file.commit())
-        return fail(error, fileError(file));
-    return true;
+    const Expected<void> saved = saveFileContents(fileName, pdf.data());
+    return saved || fail(error, saved.error().message);
 }
 
 bool writePng(const PreparedDocument &document, int pageIndex, const QString &fileName, int dpi, QString *error)
 {
-    const QImage image = renderPageImage(document, pageIndex, dpi);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, fileError(file));
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return fail(error, QStringLiteral("No se pudo escribir la imagen PNG."));
-    }
-    if (!file.commit())
-        return fail(error, fileError(file));
-    return true;
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!renderPageImage(document, pageIndex, dpi).save(&png, "PNG"))
+        return fail(error, QStringLiteral("No se pudo crear la imagen PNG."));
+    const Expected<void> saved = saveFileContents(fileName, png.data());
+    return saved || fail(error, saved.error().message);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Paints prepared pages with QPainter, so the preview, the printer, a PDF and
-// a PNG all come from the same code. Output files are written through
-// QSaveFile: a failed write leaves nothing under the chosen name.
+// a PNG all come from the same code. Output files are written whole or not
+// at all (OutputFile): a failed write leaves nothing under the chosen name.
 #pragma once
 
 #include "report/report.h"
@@ -21,7 +21,8 @@ void renderPage(QPainter &painter, const QRectF &target, const PreparedDocument 
 // The page on white at dpi dots per inch.
 [[nodiscard]] QImage renderPageImage(const PreparedDocument &document, int pageIndex, int dpi);
 
-// Every page, one PDF page each, on paper of the document's size.
+// Every page, one PDF page each, on paper of the document's size; false when
+// the device takes less than the whole document.
 [[nodiscard]] bool writePdf(const PreparedDocument &document, QIODevice &device, QString *error);
 [[nodiscard]] bool writePdf(const PreparedDocument &document, const QString &fileName, QString *error);
 // One page as a PNG image.

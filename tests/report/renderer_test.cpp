@@ -246,6 +246,37 @@ TEST(WritePng, WritesThePageAtTheAskedResolution)
     EXPECT_EQ(image.size(), QSize(1240, 1754));
 }
 
+// Takes room bytes, then fails, as a disk filling up does.
+class FillingDevice final : public QIODevice {
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override
+    {
+        const qint64 taken = std::min(length, m_room);
+        m_room -= taken;
+        return taken > 0 ? taken : -1;
+    }
+
+private:
+    qint64 m_room;
+};
+
+TEST(WritePdf, ADeviceThatFailsOnTheLastWriteIsAFailure)
+{
+    QBuffer whole;
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(writePdf(prepared(""), whole, nullptr));
+    for (const qint64 room : {qint64(0), qint64(1000), whole.size() - 1}) {
+        FillingDevice device(room);
+        QString error;
+        EXPECT_FALSE(writePdf(prepared(""), device, &error)) << room;
+        EXPECT_EQ(error, u"No se pudo escribir el documento PDF."_qs);
+    }
+}
+
 TEST(WritePdf, WritesToAnyDevice)
 {
     QBuffer buffer;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,10 @@ constexpr long long kProgressEvery = 1 << 14;
 constexpr std::size_t kMaxRecordBytes = 1 << 20;
 
 // Reads CSV records one at a time; a quoted cell may hold the delimiter,
-// doubled quotes and line ends.
+// doubled quotes and line ends. Every line belongs to some record: a quote
+// that no later line closes (within kMaxRecordBytes) ends with its own line,
+// that record is marked unclosed, and the lines read ahead in search of the
+// closing quote are read again as records of their own.
 class CsvReader {
 public:
     explicit CsvReader(std::FILE *input) : m_input(input) {}
@@ -27,6 +31,8 @@ public:
     void setDelimiter(char delimiter) { m_delimiter = delimiter; }
     [[nodiscard]] long long bytesRead() const { return m_bytesRead; }
     [[nodiscard]] bool readFailed() const { return std::ferror(m_input) != 0; }
+    // Whether the last record holds a quote its line left open.
+    [[nodiscard]] bool unclosedQuote() const { return m_unclosed; }
 
     // The next record that is not blank, split into cells; false at the end.
     bool next(std::vector<std::string_view> &cells)
@@ -63,7 +69,7 @@ public:
     }
 
 private:
-    bool readLine(std::string_view &line)
+    bool readInputLine(std::string_view &line)
     {
         const ssize_t length = ::getline(&m_line, &m_capacity, m_input);
         if (length < 0)
@@ -82,23 +88,53 @@ private:
         return true;
     }
 
+    // The next line: one read ahead earlier, or a new one.
+    bool readLine(std::string_view &line)
+    {
+        if (m_ahead.empty())
+            return readInputLine(line);
+        m_aheadLine = std::move(m_ahead.front());
+        m_ahead.pop_front();
+        line = m_aheadLine;
+        return true;
+    }
+
     bool readRecord()
     {
+        m_unclosed = false;
         std::string_view line;
         if (!readLine(line))
             return false;
-        if (line.find('"') == std::string_view::npos) {
+        if (!oddQuotes(line)) {
             m_record = line;
             return true;
         }
-        // A quoted cell may run over several lines: gather them, but never
-        // past a bound, so a stray quote cannot pull the whole file into memory.
+        // Gather the lines up to the closing quote, keeping them aside until
+        // it is found; never past the bound, so a stray quote cannot pull
+        // the whole file into memory.
         m_joined.assign(line);
-        bool open = oddQuotes(line);
-        while (open && m_joined.size() < kMaxRecordBytes && readLine(line)) {
+        const std::size_t firstLength = m_joined.size();
+        std::size_t taken = 0;
+        bool open = true;
+        while (open && m_joined.size() < kMaxRecordBytes) {
+            std::string_view next;
+            if (taken < m_ahead.size()) {
+                next = m_ahead[taken];
+            } else if (readInputLine(next)) {
+                next = m_ahead.emplace_back(next);
+            } else {
+                break;
+            }
+            ++taken;
             m_joined += '\n';
-            m_joined += line;
-            open = open != oddQuotes(line);
+            m_joined += next;
+            open = open != oddQuotes(next);
+        }
+        if (open) {
+            m_joined.resize(firstLength);
+            m_unclosed = true;
+        } else {
+            m_ahead.erase(m_ahead.begin(), m_ahead.begin() + static_cast<std::ptrdiff_t>(taken));
         }
         m_record = m_joined;
         return true;
@@ -149,6 +185,9 @@ private:
     std::FILE *m_input;
     char *m_line = nullptr;
     std::size_t m_capacity = 0;
+    std::deque<std::string> m_ahead;
+    std::string m_aheadLine;
+    bool m_unclosed = false;
     bool m_firstLine = true;
     char m_delimiter = ',';
     long long m_bytesRead = 0;
@@ -166,14 +205,9 @@ std::string_view trimmedName(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 } // namespace
 
-BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format, const BatchProgress &progress)
+BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat format, const BatchProgress &progress)
 {
     BatchSummary summary;
     CsvReader reader(input);
@@ -184,6 +218,10 @@ BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format, c
     if (!reader.next(cells)) {
         summary.fatalError = reader.readFailed() ? QStringLiteral("No se puede leer el fichero CSV")
                                                  : QStringLiteral("El fichero CSV está vacío: falta la cabecera");
+        return summary;
+    }
+    if (reader.unclosedQuote()) {
+        summary.fatalError = QStringLiteral("La cabecera del CSV tiene unas comillas sin cerrar");
         return summary;
     }
     const std::string_view headerText = reader.record();
@@ -198,11 +236,11 @@ BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format, c
         const std::optional<Column> column = columnNamed(name);
         if (!column) {
             summary.fatalError =
-                QStringLiteral("Columna desconocida en la cabecera del CSV: \"%1\"").arg(fromUtf8(name));
+                QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name));
             return summary;
         }
         if (seen[static_cast<std::size_t>(*column)]) {
-            summary.fatalError = QStringLiteral("Columna repetida en la cabecera del CSV: \"%1\"").arg(fromUtf8(name));
+            summary.fatalError = QStringLiteral("Columna repetida en la cabecera del CSV: %1").arg(quotedCell(name));
             return summary;
         }
         seen[static_cast<std::size_t>(*column)] = true;
@@ -214,16 +252,21 @@ BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format, c
     if (format == BatchFormat::Csv)
         appendCsvHeader(out);
     const auto flush = [&]() {
-        if (!out.empty() && std::fwrite(out.data(), 1, out.size(), output) != out.size())
-            summary.fatalError = QStringLiteral("No se puede escribir la salida");
+        if (out.empty())
+            return true;
+        const Expected<void> written = output(out);
         out.clear();
-        return summary.fatalError.isEmpty();
+        if (!written)
+            summary.fatalError = written.error().message;
+        return written.has_value();
     };
 
     while (reader.next(cells)) {
         const long long row = ++summary.rows;
         QString error;
-        if (cells.size() > columns.size()) {
+        if (reader.unclosedQuote()) {
+            error = QStringLiteral("La fila tiene unas comillas sin cerrar");
+        } else if (cells.size() > columns.size()) {
             error = QStringLiteral("La fila tiene %1 columnas y la cabecera %2").arg(cells.size()).arg(columns.size());
         } else {
             InputCells inputCells;
@@ -256,11 +299,7 @@ BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format, c
         if (progress && row % kProgressEvery == 0)
             progress(row, reader.bytesRead());
     }
-    if (!flush())
-        return summary;
-    if (std::fflush(output) != 0)
-        summary.fatalError = QStringLiteral("No se puede escribir la salida");
-    else if (reader.readFailed())
+    if (flush() && reader.readFailed())
         summary.fatalError = QStringLiteral("No se puede leer el fichero CSV");
     return summary;
 }

@@ -4,10 +4,13 @@
 // flat whatever the size of the input.
 #pragma once
 
+#include "types/error.h"
+
 #include <QString>
 
 #include <cstdio>
 #include <functional>
+#include <string_view>
 
 enum class BatchFormat { Csv, JsonLines };
 
@@ -15,12 +18,17 @@ struct BatchSummary {
     long long rows = 0;
     long long refused = 0;
     // Set when the input could not be read (no header, an unknown column, a
-    // read failure) or the output could not be written.
+    // read failure) or the output could not be written; what was given to
+    // the output before stays there.
     QString fatalError;
 };
+
+// Takes the next piece of the output; a failure when it cannot be written
+// (the batch then stops).
+using BatchOutput = std::function<Expected<void>(std::string_view text)>;
 
 // Called every few thousand rows with the count so far and the bytes read.
 using BatchProgress = std::function<void(long long rows, long long bytesRead)>;
 
-[[nodiscard]] BatchSummary runBatch(std::FILE *input, std::FILE *output, BatchFormat format,
+[[nodiscard]] BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat format,
                                     const BatchProgress &progress = {});

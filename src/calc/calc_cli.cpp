@@ -6,6 +6,9 @@
 #include "calc_output.h"
 #include "calc_pdf.h"
 
+#include "types/outputfile.h"
+
+#include <QFileInfo>
 #include <QString>
 
 #include <chrono>
@@ -52,7 +55,9 @@ Datos de una simulación:
 
 Los números admiten "," o "." como separador decimal y como mucho dos
 decimales, sin separador de miles. Las fechas se escriben dd/mm/aaaa o
-aaaa-mm-dd.
+aaaa-mm-dd. El valor de una opción va en el argumento siguiente o tras "="
+(--devengo=15/03/2014); un argumento que empieza por "--" no es un valor, es
+la opción siguiente.
 
 Salida:
   (por omisión)         la hoja de resultados: las doce líneas de cada derecho
@@ -60,6 +65,7 @@ Salida:
                         decimales y punto ("5100.0800"), los porcentajes
                         enteros y los años, números
   --out FICHERO         escribe en FICHERO en lugar de la salida estándar
+                        ("-": la salida estándar)
   --pdf FICHERO         escribe además en FICHERO el borrador de la
                         autoliquidación de un derecho, en PDF (A4)
   --derecho D           derecho del borrador: plena, nuda o usufructo (por
@@ -76,12 +82,23 @@ Lotes:
                         columna error (vacía o el mensaje) y los resultados
                         (prefijos plena_, nuda_, usufructo_), o con --json
                         líneas JSON con "row" y "error".
+                        Una celda entre comillas puede ocupar varias líneas;
+                        si ninguna de las siguientes (hasta 1 MB) cierra sus
+                        comillas, la celda acaba con su línea, esa fila se
+                        rechaza y la lectura sigue en la línea siguiente.
 
   --help, -h            muestra esta ayuda
 
+Ficheros: --out y --pdf se escriben enteros o no se escriben; si algo falla,
+no se crea ninguno y el que ya existía queda como estaba. Un fichero de salida
+que sea también la entrada u otra salida se rechaza. Lo escrito en la salida
+estándar no se puede retirar: si un lote falla a medias (disco lleno, entrada
+ilegible), quedan las respuestas ya escritas, la última quizá cortada.
+
 Estado de salida: 0 si todo se calculó; 1 si alguna fila del lote fue
-rechazada; 2 si se rechazan los datos, las opciones o los ficheros (el
-mensaje va a la salida de errores y nada a la salida estándar).
+rechazada; 2 si se rechazan los datos, las opciones o los ficheros, o no se
+puede escribir la salida (el mensaje va a la salida de errores y, salvo lo
+que un lote haya escrito antes del fallo, nada a la salida estándar).
 )";
 
 struct FileCloser {
@@ -93,6 +110,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// "-" names a standard stream.
+constexpr std::string_view kStandardStream = "-";
+
 struct Options {
     InputCells cells;
     std::array<bool, ColumnCount> given{};
@@ -102,6 +122,8 @@ struct Options {
     std::optional<std::string> out;
     std::optional<std::string> pdf;
     std::optional<std::string> right;
+
+    [[nodiscard]] bool outToFile() const { return out && *out != kStandardStream; }
 };
 
 void report(std::FILE *err, const QString &message)
@@ -115,50 +137,50 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Opens --out when given (out then points at it); standard output otherwise.
-bool openOutput(const Options &options, std::FILE *err, FilePtr &owned, std::FILE *&out)
+QString fileError(const std::string &fileName, const QString &cause)
 {
-    if (!options.out)
-        return true;
-    owned.reset(std::fopen(options.out->c_str(), "wb"));
-    if (!owned) {
-        report(err, QStringLiteral("No se puede escribir el fichero \"%1\"").arg(fromUtf8(*options.out)));
-        return false;
-    }
-    out = owned.get();
-    return true;
+    return QStringLiteral("No se puede escribir el fichero \"%1\": %2").arg(fromUtf8(fileName), cause);
 }
+
+const QString kOutputError = QStringLiteral("No se puede escribir la salida");
 
 // Reads the arguments; an error message when they are refused.
 QString parseArguments(const std::vector<std::string> &args, Options &options)
 {
-    bool seenJson = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
-        if (arg == "-h" || arg == "--help") {
+        if (arg == "-h") {
             options.help = true;
             continue;
         }
         if (arg.substr(0, 2) != "--")
-            return QStringLiteral("Argumento no reconocido: \"%1\" (vea --help)").arg(fromUtf8(arg));
+            return QStringLiteral("Argumento no reconocido: %1 (vea --help)").arg(quotedCell(arg));
         std::string_view name = arg.substr(2);
         std::optional<std::string_view> inlineValue;
         if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
+        // The next argument is the value unless it is an option itself:
+        // "--out --json" lacks its file rather than writing one named "--json".
         const auto takeValue = [&]() -> std::optional<std::string_view> {
             if (inlineValue)
                 return inlineValue;
-            if (i + 1 < args.size())
+            if (i + 1 < args.size() && std::string_view(args[i + 1]).substr(0, 2) != "--")
                 return std::string_view(args[++i]);
             return std::nullopt;
         };
         const QString option = u"--" + fromUtf8(name);
-        if (name == "json") {
-            if (seenJson)
+        const std::optional<Column> column = columnNamed(name);
+        bool *const flag = name == "json" ? &options.json : name == "help" ? &options.help : nullptr;
+        if (flag || (column && isFlagColumn(*column))) {
+            if (inlineValue)
+                return QStringLiteral("La opción %1 no lleva valor").arg(option);
+        }
+        if (flag) {
+            if (*flag && name == "json")
                 return QStringLiteral("La opción %1 aparece dos veces").arg(option);
-            seenJson = options.json = true;
+            *flag = true;
             continue;
         }
         if (name == "csv" || name == "out" || name == "pdf" || name == "derecho") {
@@ -172,19 +194,18 @@ QString parseArguments(const std::vector<std::string> &args, Options &options)
             if (!value || value->empty())
                 return name == "derecho" ? QStringLiteral("Falta el valor de la opción %1").arg(option)
                                          : QStringLiteral("Falta el fichero de la opción %1").arg(option);
+            if (name == "pdf" && *value == kStandardStream)
+                return QStringLiteral("La opción --pdf necesita un fichero: el borrador no va a la salida estándar");
             target = std::string(*value);
             continue;
         }
-        const std::optional<Column> column = columnNamed(name);
         if (!column)
-            return QStringLiteral("Opción desconocida: \"%1\" (vea --help)").arg(fromUtf8(arg));
+            return QStringLiteral("Opción desconocida: %1 (vea --help)").arg(quotedCell(arg));
         const auto index = static_cast<std::size_t>(*column);
         if (options.given[index])
             return QStringLiteral("La opción %1 aparece dos veces").arg(option);
         options.given[index] = true;
         if (isFlagColumn(*column)) {
-            if (inlineValue)
-                return QStringLiteral("La opción %1 no lleva valor").arg(option);
             options.cells[*column] = "1";
             continue;
         }
@@ -194,6 +215,99 @@ QString parseArguments(const std::vector<std::string> &args, Options &options)
         options.cells[*column] = *value;
     }
     return {};
+}
+
+// Where a path leads: the file itself when it exists, else its place in a
+// folder with every link resolved.
+QString placeOf(const std::string &path)
+{
+    const QFileInfo info(fromUtf8(path));
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QFileInfo folder(info.absolutePath());
+    return (folder.exists() ? folder.canonicalFilePath() : info.absolutePath()) + u'/' + info.fileName();
+}
+
+// Whether two paths name one file (also through links of either kind).
+bool sameFile(const std::string &a, const std::string &b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return placeOf(a) == placeOf(b);
+}
+
+// An output that is also the input or the other output would destroy what
+// the run reads or writes: refused before anything is touched.
+QString sharedFileError(const Options &options)
+{
+    if (!options.outToFile())
+        return {};
+    for (const auto &[other, name] : {std::pair{&options.csv, "--csv"}, std::pair{&options.pdf, "--pdf"}}) {
+        if (*other && **other != kStandardStream && sameFile(**other, *options.out))
+            return QStringLiteral("Las opciones %1 y --out nombran el mismo fichero: \"%2\"")
+                .arg(QLatin1String(name), fromUtf8(*options.out));
+    }
+    return {};
+}
+
+// One output of a run: a file written whole (named only at the commit), or
+// a standard stream written as it goes.
+class Output {
+public:
+    // Without a file name, the stream.
+    Output(std::FILE *stream, const std::optional<std::string> &fileName) : m_stream(stream)
+    {
+        if (fileName && *fileName != kStandardStream) {
+            m_name = *fileName;
+            m_file.emplace(fromUtf8(m_name));
+        }
+    }
+
+    [[nodiscard]] Expected<void> open() { return m_file ? named(m_file->open()) : Expected<void>(); }
+
+    [[nodiscard]] Expected<void> write(std::string_view text)
+    {
+        if (m_file)
+            return named(m_file->write(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
+        if (std::fwrite(text.data(), 1, text.size(), m_stream) != text.size())
+            return failure(kOutputError);
+        return {};
+    }
+
+    // Everything written has reached the disk or the stream.
+    [[nodiscard]] Expected<void> sync()
+    {
+        if (m_file)
+            return named(m_file->sync());
+        if (std::fflush(m_stream) != 0)
+            return failure(kOutputError);
+        return {};
+    }
+
+    [[nodiscard]] Expected<void> commit() { return m_file ? named(m_file->commit()) : sync(); }
+
+private:
+    Expected<void> named(Expected<void> result) const
+    {
+        if (!result)
+            return failure(fileError(m_name, result.error().message));
+        return result;
+    }
+
+    std::FILE *m_stream;
+    std::string m_name;
+    std::optional<OutputFile> m_file;
+};
+
+// Opens output and writes all of text, synced but not yet committed.
+Expected<void> writeSynced(Output &output, std::string_view text)
+{
+    Expected<void> done = output.open();
+    if (done)
+        done = output.write(text);
+    return done ? output.sync() : done;
 }
 
 // A progress line on a terminal, once a batch has run for a second.
@@ -233,7 +347,7 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
 {
     FilePtr ownedInput;
     std::FILE *input = stdin;
-    if (*options.csv != "-") {
+    if (*options.csv != kStandardStream) {
         ownedInput.reset(std::fopen(options.csv->c_str(), "rb"));
         if (!ownedInput) {
             report(err, QStringLiteral("No se puede leer el fichero CSV \"%1\"").arg(fromUtf8(*options.csv)));
@@ -241,9 +355,11 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
         }
         input = ownedInput.get();
     }
-    FilePtr ownedOutput;
-    if (!openOutput(options, err, ownedOutput, out))
+    Output output(out, options.out);
+    if (const Expected<void> opened = output.open(); !opened) {
+        report(err, opened.error().message);
         return ExitRefused;
+    }
 
     std::optional<ProgressLine> progress;
     BatchProgress onProgress;
@@ -255,15 +371,16 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
         onProgress = [&progress](long long rows, long long bytes) { progress->update(rows, bytes); };
     }
     const BatchSummary summary =
-        runBatch(input, out, options.json ? BatchFormat::JsonLines : BatchFormat::Csv, onProgress);
+        runBatch(input, [&output](std::string_view text) { return output.write(text); },
+                 options.json ? BatchFormat::JsonLines : BatchFormat::Csv, onProgress);
     if (progress)
         progress->finish(summary.rows);
-    if (ownedOutput && std::fclose(ownedOutput.release()) != 0 && summary.fatalError.isEmpty()) {
-        report(err, QStringLiteral("No se puede escribir el fichero \"%1\"").arg(fromUtf8(*options.out)));
-        return ExitRefused;
-    }
     if (!summary.fatalError.isEmpty()) {
         report(err, summary.fatalError);
+        return ExitRefused;
+    }
+    if (const Expected<void> committed = output.commit(); !committed) {
+        report(err, committed.error().message);
         return ExitRefused;
     }
     if (summary.refused > 0) {
@@ -281,6 +398,7 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
         return ExitRefused;
     }
     const SimulationValues values = ComputationPass(*parsed.inputs, SimulationValues());
+    std::optional<QByteArray> pdf;
     if (options.pdf) {
         QString error;
         const std::optional<DraftRight> right = draftRightFor(options.right, values.ownershipMode, &error);
@@ -288,11 +406,12 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
             report(err, error);
             return ExitRefused;
         }
-        if (!writeDraftFile(values, *right, fromUtf8(*options.pdf), &error)) {
-            report(err,
-                   QStringLiteral("No se puede escribir el fichero \"%1\": %2").arg(fromUtf8(*options.pdf), error));
+        const Expected<QByteArray> drawn = drawDraftPdf(values, *right);
+        if (!drawn) {
+            report(err, fileError(*options.pdf, drawn.error().message));
             return ExitRefused;
         }
+        pdf = *drawn;
     }
     std::string text;
     if (options.json) {
@@ -301,13 +420,24 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
     } else {
         text = resultsSheetText(values).toStdString();
     }
-    FilePtr ownedOutput;
-    if (!openOutput(options, err, ownedOutput, out))
-        return ExitRefused;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0 &&
-                         (!ownedOutput || std::fclose(ownedOutput.release()) == 0);
-    if (!written) {
-        report(err, QStringLiteral("No se puede escribir la salida"));
+
+    // The draft is safely on disk before the results are written, and takes
+    // its name only after them: a failure of either leaves neither.
+    std::optional<Output> draft;
+    if (pdf)
+        draft.emplace(out, options.pdf);
+    Output results(out, options.out);
+    Expected<void> done;
+    if (draft)
+        done = writeSynced(*draft, std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())));
+    if (done)
+        done = writeSynced(results, text);
+    if (done)
+        done = results.commit();
+    if (done && draft)
+        done = draft->commit();
+    if (!done) {
+        report(err, done.error().message);
         return ExitRefused;
     }
     return ExitOk;
@@ -322,17 +452,24 @@ const char *calculatorHelp()
 int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FILE *err)
 {
     Options options;
-    const QString error = parseArguments(args, options);
+    QString error = parseArguments(args, options);
     if (!error.isEmpty()) {
         report(err, error);
         return ExitRefused;
     }
     if (options.help) {
-        std::fputs(kHelp, out);
+        if (std::fputs(kHelp, out) < 0 || std::fflush(out) != 0) {
+            report(err, kOutputError);
+            return ExitRefused;
+        }
         return ExitOk;
     }
     if (options.right && !options.pdf) {
         report(err, QStringLiteral("La opción --derecho solo se admite con --pdf"));
+        return ExitRefused;
+    }
+    if (error = sharedFileError(options); !error.isEmpty()) {
+        report(err, error);
         return ExitRefused;
     }
     if (options.csv) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc_inputs.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -28,11 +29,6 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
     return text;
-}
-
-QString quoted(std::string_view text)
-{
-    return u'"' + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + u'"';
 }
 
 // Reads one digit group of at most maxDigits digits; -1 when it is not one.
@@ -67,7 +63,7 @@ public:
         if (text == "1")
             return true;
         fail(QStringLiteral("La columna %1 admite 1 o 0, no %2")
-                 .arg(QString::fromLatin1(columnName(column)), quoted(text)));
+                 .arg(QString::fromLatin1(columnName(column)), quotedCell(text)));
         return false;
     }
 
@@ -79,7 +75,7 @@ public:
         std::optional<Currency> value = parseAmount(text);
         if (!value)
             fail(QStringLiteral("%1 no es un número válido (use \",\" o \".\" y como mucho dos decimales): %2")
-                     .arg(what, quoted(text)));
+                     .arg(what, quotedCell(text)));
         return value;
     }
 
@@ -90,7 +86,7 @@ public:
             return std::nullopt;
         std::optional<TDateTime> value = parseCalendarDate(text);
         if (!value)
-            fail(QStringLiteral("%1 no es una fecha válida (dd/mm/aaaa o aaaa-mm-dd): %2").arg(what, quoted(text)));
+            fail(QStringLiteral("%1 no es una fecha válida (dd/mm/aaaa o aaaa-mm-dd): %2").arg(what, quotedCell(text)));
         return value;
     }
 
@@ -105,6 +101,18 @@ private:
     QString m_error;
 };
 } // namespace
+
+QString quotedCell(std::string_view text)
+{
+    constexpr qsizetype kShown = 60;
+    // Enough bytes for kShown characters, so a huge cell is never decoded whole.
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min(text.size(), std::size_t{kShown * 4})));
+    if (shown.size() > kShown) {
+        shown.truncate(shown.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown);
+        shown += u'…';
+    }
+    return u'"' + shown + u'"';
+}
 
 std::string_view columnName(Column column)
 {
@@ -142,14 +150,17 @@ std::optional<Currency> parseAmount(std::string_view text)
     std::int64_t cents = 0;
     int wholeDigits = 0;
     int decimals = -1; // -1 until a separator is seen
+    bool digitSeen = false;
     for (const char c : text) {
+        digitSeen = digitSeen || (c >= '0' && c <= '9');
         if (c == ',' || c == '.') {
             if (decimals >= 0)
                 return std::nullopt;
             decimals = 0;
         } else if (c >= '0' && c <= '9') {
             if (decimals < 0) {
-                if (++wholeDigits > 15)
+                // Leading zeros add nothing to the value, so nothing to the limit.
+                if ((whole > 0 || c != '0') && ++wholeDigits > 15)
                     return std::nullopt;
                 whole = whole * 10 + (c - '0');
             } else {
@@ -161,7 +172,7 @@ std::optional<Currency> parseAmount(std::string_view text)
             return std::nullopt;
         }
     }
-    if (wholeDigits == 0 && decimals <= 0)
+    if (!digitSeen)
         return std::nullopt;
     if (decimals == 1)
         cents *= 10;

@@ -52,7 +52,12 @@ struct ParsedInputs {
 
 [[nodiscard]] ParsedInputs parseInputs(const InputCells &cells);
 
-// "1234,56", "1234.56", "7": at most two decimals, no sign, no grouping.
+// A cell as messages quote it: "text", cut to its first 60 characters (a
+// refused cell may be of any size).
+[[nodiscard]] QString quotedCell(std::string_view text);
+
+// "1234,56", "1234.56", "7": at most two decimals and fifteen digits before
+// them (leading zeros aside), no sign, no grouping.
 [[nodiscard]] std::optional<Currency> parseAmount(std::string_view text);
 // "dd/mm/yyyy" (day and month may have one digit) or "yyyy-mm-dd".
 [[nodiscard]] std::optional<TDateTime> parseCalendarDate(std::string_view text);

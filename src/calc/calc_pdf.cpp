@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "calc_pdf.h"
 
+#include "report/renderer.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <memory>
 
 std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode, QString *error)
@@ -38,8 +42,20 @@ std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, 
     return right;
 }
 
-bool writeDraftFile(const SimulationValues &values, DraftRight right, const QString &fileName, QString *error)
+namespace {
+// Qt's own notes on bringing up graphics without a desktop (no
+// XDG_RUNTIME_DIR, ...) are no concern of the calculator's user: its error
+// stream carries the calculator's messages only. Errors still show.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+} // namespace
+
+Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight right)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(quietQtMessages);
     // Fonts and the PDF painter need a GUI application; a terminal has no
     // display, so it draws offscreen.
     std::unique_ptr<QGuiApplication> application;
@@ -51,5 +67,13 @@ bool writeDraftFile(const SimulationValues &values, DraftRight right, const QStr
         static char *argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return WriteDraftPdf(values, right, fileName, error);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QString error;
+    const bool drawn = writePdf(PrepareDraft(values, right), pdf, &error);
+    application.reset();
+    qInstallMessageHandler(previous);
+    if (!drawn)
+        return failure(error);
+    return pdf.data();
 }

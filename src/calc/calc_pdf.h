@@ -4,7 +4,9 @@
 #pragma once
 
 #include "draft/draft.h"
+#include "types/error.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -16,7 +18,6 @@
 [[nodiscard]] std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode,
                                                       QString *error);
 
-// Writes the draft, bringing up the offscreen graphics the painter needs
-// when the program runs without any.
-[[nodiscard]] bool writeDraftFile(const SimulationValues &values, DraftRight right, const QString &fileName,
-                                  QString *error);
+// The draft as a PDF in memory, bringing up the offscreen graphics the
+// painter needs when the program runs without any.
+[[nodiscard]] Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight right);

@@ -98,10 +98,12 @@ TEST(CalcPdf, TheCommandDrawsWithoutAnyDisplay)
     environment.remove(u"QT_QPA_PLATFORM"_qs);
     environment.remove(u"DISPLAY"_qs);
     environment.remove(u"WAYLAND_DISPLAY"_qs);
+    environment.remove(u"XDG_RUNTIME_DIR"_qs);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(PLUSVALIA_CALC_PATH), kWorkedExample + QStringList{u"--pdf"_qs, pdf});
     ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), ExitOk) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), ExitOk);
+    EXPECT_EQ(process.readAllStandardError(), QByteArray()); // not even Qt's notes on the missing desktop
     EXPECT_TRUE(pdfText(pdf).contains(u"PLENA PROPIEDAD"_qs));
 }
 } // namespace

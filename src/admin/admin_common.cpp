@@ -103,7 +103,7 @@ public:
 
 void showApplicationError(QWidget *window, const QString &text)
 {
-    Platform::dialogs().error(window, withClosingPeriod(text), QApplication::applicationDisplayName());
+    Platform::dialogs().error(window, withClosingPeriod(text), AdministrationTitle);
 }
 
 TMyConnection &sharedConnection()

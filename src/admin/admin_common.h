@@ -16,6 +16,9 @@ class QLineEdit;
 class QWidget;
 class TMyConnection;
 
+// The administration edition's title, which its default error box carries.
+inline const QString AdministrationTitle = QStringLiteral("Administración I.I.V.T.N.U.");
+
 // Shows a failure's text as the application's default error box: title = the
 // application's title, OK, error icon, closing period as the toolkit adds it.
 void showApplicationError(QWidget *window, const QString &text);

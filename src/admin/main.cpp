@@ -3,24 +3,23 @@
 // Reads the connection settings file (written with loopback defaults on first
 // use), asks for the password, opens the shared connection and shows the
 // administration window; closing it ends the program.
+#include "admin/admin_common.h"
 #include "admin/form_configuracion.h"
 #include "admin/password_dialog.h"
+#include "artwork/artwork.h"
 #include "db/datamodule.h"
 #include "db/settings.h"
+#include "platform/application.h"
 #include "platform/keyboard.h"
-#include "platform/pixel_font.h"
 #include "platform/platform.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("plusvalia-admin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Administración I.I.V.T.N.U."));
-    installFontSubstitutes();
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Platform::setUpDesktopProgram(QStringLiteral("plusvalia-admin"),
+                                  QStringLiteral("example.sarvelina.plusvalia-admin"), Artwork::applicationIcon());
 
     TDataModule1 dataModule;
     ConnectionSettings settings = loadAdminSettings();
@@ -37,7 +36,7 @@ int main(int argc, char **argv)
     } catch (const AppError &error) {
         Platform::dialogs().error(nullptr,
                                   error.text() + QStringLiteral("\n\nAjustes de conexión: ") + adminSettingsPath(),
-                                  QApplication::applicationDisplayName());
+                                  AdministrationTitle);
         return 1;
     }
     OpenAdministration(nullptr);

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 // plusvalia: the simulator. Reads no argument, variable or file of its own.
 #include "app/startup.h"
-#include "platform/pixel_font.h"
+#include "artwork/artwork.h"
+#include "platform/application.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("plusvalia"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Simulador I.I.V.T.N.U."));
-    installFontSubstitutes();
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Platform::setUpDesktopProgram(QStringLiteral("plusvalia"), QStringLiteral("example.sarvelina.plusvalia"),
+                                  Artwork::applicationIcon());
     return RunApplication(app);
 }

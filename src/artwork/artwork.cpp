@@ -228,6 +228,14 @@ QPixmap coatOfArms(QSize size)
     return pixmap;
 }
 
+QIcon applicationIcon()
+{
+    QIcon result;
+    for (const int size : iconSizes)
+        result.addPixmap(coatOfArms(QSize(size, size)));
+    return result;
+}
+
 QImage draftLogo()
 {
     QImage image(585, 342, QImage::Format_RGB32);

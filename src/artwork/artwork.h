@@ -10,6 +10,8 @@
 #include <QRectF>
 #include <QSize>
 
+#include <array>
+
 class QPainter;
 
 namespace Artwork {
@@ -18,6 +20,10 @@ namespace Artwork {
 void paintCoatOfArms(QPainter &painter, const QRectF &rect);
 // The coat of arms on a transparent background.
 [[nodiscard]] QPixmap coatOfArms(QSize size);
+// The programs' icon (windows, menu entries): the coat of arms at each of
+// iconSizes, the sizes the desktop's icon theme holds.
+inline constexpr std::array iconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+[[nodiscard]] QIcon applicationIcon();
 // The draft's logo: coat of arms above the council's name, the province in
 // parentheses and the tax service "Zumeria"; 585 x 342 pixels, white background.
 [[nodiscard]] QImage draftLogo();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc_pdf.h"
 
+#include "platform/application.h"
 #include "report/renderer.h"
 
 #include <QBuffer>
@@ -66,6 +67,7 @@ Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight rig
         static char name[] = "plusvalia-calc";
         static char *argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
+        Platform::installQtTranslation();
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

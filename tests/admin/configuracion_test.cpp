@@ -18,7 +18,7 @@ using Kind = RecordingDialogs::Kind;
 
 QString errorTitle()
 {
-    return QGuiApplication::applicationDisplayName();
+    return AdministrationTitle;
 }
 
 TEST_F(AdminTest, WindowOpensWithTheStoredYearsAndAnEmptyYearBox)

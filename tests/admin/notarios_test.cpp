@@ -246,7 +246,7 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     window.MonthCalendar1DblClick();
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.last().kind, Kind::Error);
-    EXPECT_EQ(fake.dialogs.last().title, QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(fake.dialogs.last().title, AdministrationTitle);
     EXPECT_TRUE(fake.dialogs.last().text.startsWith(QStringLiteral("No se puede conectar")) ||
                 fake.dialogs.last().text.startsWith(QStringLiteral("Se ha perdido la conexión")))
         << fake.dialogs.last().text.toStdString();

@@ -201,15 +201,19 @@ void paintCoatOfArms(QPainter &painter, const QRectF &rect)
 
     painter.translate(0, 30);
     const QPainterPath shield = shieldPath();
-    painter.save();
-    painter.setClipPath(shield);
-    painter.fillRect(QRectF(0, 0, 50, 60), kRed);
-    painter.fillRect(QRectF(50, 0, 50, 60), kBlue);
-    painter.fillRect(QRectF(0, 60, 100, 60), kGreen);
+    // The fields are cut to the shield's outline rather than clipped, so that
+    // the drawing keeps its shape in an SVG file too.
+    const auto field = [&](const QRectF &rect, const QColor &colour) {
+        QPainterPath path;
+        path.addRect(rect);
+        painter.fillPath(shield.intersected(path), colour);
+    };
+    field(QRectF(0, 0, 50, 60), kRed);
+    field(QRectF(50, 0, 50, 60), kBlue);
+    field(QRectF(0, 60, 100, 60), kGreen);
     paintCastle(painter, QRectF(5, 6, 40, 50));
     paintWaves(painter, QRectF(52, 6, 46, 50));
     paintTree(painter, QRectF(25, 62, 50, 52));
-    painter.restore();
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kOutline, 2.2));
     painter.drawPath(shield);

@@ -2,8 +2,10 @@
 # Installs what is missing, builds and runs every test headless through ctest.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh --tests
 export QT_QPA_PLATFORM=offscreen
+# The tools of the desktop tests were installed above: their absence is a failure.
+export PLUSVALIA_REQUIRE_DESKTOP=1
 
 # Tests that need the database server get a throwaway MariaDB on loopback.
 if [[ -x scripts/local-db.sh ]]; then

@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 // The combo box a focused widget belongs to: the box itself or its line edit.
@@ -40,6 +42,13 @@ namespace Keyboard {
 
 bool applyConvention(QObject *receiver, QEvent *event)
 {
+    // No window declares a default button (a dialog's push buttons would be
+    // pressed by Enter in any control): each is made plain before it shows.
+    if (event->type() == QEvent::Polish) {
+        if (auto *button = qobject_cast<QPushButton *>(receiver))
+            button->setAutoDefault(false);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     QWidget *focused = QApplication::focusWidget();
@@ -57,6 +66,11 @@ bool applyConvention(QObject *receiver, QEvent *event)
     // With a list open (a combo box's popup) Enter keeps its meaning.
     if (QApplication::activePopupWidget())
         return false;
+    // Enter on a button presses it, as Space does.
+    if (qobject_cast<QPushButton *>(focused) || qobject_cast<QToolButton *>(focused)) {
+        static_cast<QAbstractButton *>(focused)->click();
+        return true;
+    }
     const bool moves = isSingleLineEdit(focused) || (combo && !combo->view()->isVisible()) ||
                        qobject_cast<QRadioButton *>(focused) || qobject_cast<QListView *>(focused);
     if (!moves)
@@ -68,7 +82,18 @@ bool applyConvention(QObject *receiver, QEvent *event)
 
 void installConvention()
 {
-    qApp->installEventFilter(new ConventionFilter(qApp));
+    const QString name = QStringLiteral("keyboardConvention");
+    if (qApp->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto *filter = new ConventionFilter(qApp);
+    filter->setObjectName(name);
+    qApp->installEventFilter(filter);
+    // Buttons made before the convention was installed.
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            button->setAutoDefault(false);
+    }
 }
 
 } // namespace Keyboard

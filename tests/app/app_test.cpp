@@ -205,8 +205,8 @@ TEST_F(StartupTest, LoadingWindowLayoutAndClosingFreesIt)
     EXPECT_EQ(FMensaje, nullptr);
 }
 
-// A dialog with one control of each kind and a default button that must
-// never be pressed by Enter in a field.
+// A dialog with one control of each kind and two buttons, which Enter
+// presses only when it is on them: no window has a default button.
 class KeyboardTest : public StartupTest {
 protected:
     void SetUp() override
@@ -217,10 +217,10 @@ protected:
              std::initializer_list<QWidget *>{edit, combo, editableCombo, radio, list, memo, check, date, next})
             layout->addWidget(w);
         layout->addWidget(okButton);
+        layout->addWidget(plainButton);
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
         editableCombo->setEditable(true);
         list->addItems({QStringLiteral("x"), QStringLiteral("y")});
-        okButton->setDefault(true);
         QObject::connect(okButton, &QPushButton::clicked, okButton, [this] { ++pressed; });
         dialog.show();
         dialog.activateWindow();
@@ -252,6 +252,7 @@ protected:
     QDateEdit *date = new QDateEdit;
     QLineEdit *next = new QLineEdit;
     QPushButton *okButton = new QPushButton(QStringLiteral("OK"));
+    QPushButton *plainButton = new QPushButton(QStringLiteral("Otro"));
     int pressed = 0;
 };
 
@@ -271,17 +272,16 @@ TEST_F(KeyboardTest, EnterMovesToTheNextFieldOnlyWhereItShould)
         {memo, nullptr, "multi-line memo"},
         {check, nullptr, "check box"},
         {date, nullptr, "date picker"},
+        {okButton, nullptr, "button"},
     };
     for (const auto &c : cases) {
         const int pressedBefore = pressed;
         QWidget *focus = afterEnter(c.start);
-        if (c.next) {
-            EXPECT_EQ(focus, c.next) << c.what;
-            EXPECT_EQ(pressed, pressedBefore) << c.what << ": Enter in a field never presses the default button";
-        } else {
-            EXPECT_EQ(focus, c.start) << c.what;
-        }
+        EXPECT_EQ(focus, c.next ? c.next : c.start) << c.what;
+        EXPECT_EQ(pressed, pressedBefore + (c.start == okButton ? 1 : 0))
+            << c.what << ": only Enter on the button itself presses it";
     }
+    EXPECT_FALSE(plainButton->autoDefault()) << "no button of a window is a default button by itself";
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n")) << "Enter keeps its meaning in a memo";
 }
 

@@ -454,6 +454,104 @@ TEST_F(InputSheet, TabOrderFollowsTheDeclaredOrder)
     EXPECT_EQ(visited, expected);
 }
 
+// Every input of the sheet as the user sees it.
+QStringList inputs(const Ui::TForm_borrador1 *ui)
+{
+    QStringList seen;
+    for (const CurrencyEdit *edit : {ui->CurrencyEdit_VALORCATASTRAL, ui->CurrencyEdit_COEFICIENTE, ui->CurrencyEdit_edad,
+                                     ui->CurrencyEdit_valorreducido, ui->CurrencyEdit_Valorfinal})
+        seen << edit->value().toPlainText();
+    for (const DatePicker *picker :
+         {ui->DT_VENCIMIENTOUSUFRUCTO, ui->DT_ADQUISICION, ui->DT_DEVENGO, ui->DT_PRESENTACION})
+        seen << picker->value().toShortDateText();
+    for (const QCheckBox *box : {ui->CheckBox4, ui->CheckBox3, ui->CheckBox1})
+        seen << QString::number(box->isChecked());
+    for (const RadioGroup *group : {ui->RadioGroup1, ui->RadioGroup2, ui->RadioGroup3})
+        seen << QString::number(group->itemIndex());
+    seen << QString::number(ui->ComboBox_bonificacion->currentIndex()) << ui->Edit_Bonificacion->text()
+         << ui->Label20->text() << QString::number(ui->PageControl1->currentIndex());
+    return seen;
+}
+
+// The named control the focus is in (a radio group's buttons count as the group).
+QString focusedControl()
+{
+    const QWidget *f = QApplication::focusWidget();
+    while (f && (f->objectName().isEmpty() || qobject_cast<const QRadioButton *>(f)))
+        f = f->parentWidget();
+    return f ? f->objectName() : QString();
+}
+
+TEST_F(InputSheet, ReturnOnAnyInputMovesOnOrKeepsItsMeaningAndChangesNothing)
+{
+    type(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("100000"));
+    type(ui->CurrencyEdit_COEFICIENTE, QStringLiteral("50"));
+    ui->RadioGroup1->button(1)->click();
+    QTest::mouseClick(ui->CheckBox4, Qt::LeftButton);
+    ui->RadioGroup2->button(1)->click();
+    type(ui->CurrencyEdit_edad, QStringLiteral("45"));
+    QTest::mouseClick(ui->CheckBox3, Qt::LeftButton);
+    ui->DT_ADQUISICION->setValue(day(15, 3, 2004));
+    ui->DT_DEVENGO->setValue(day(10, 1, 2013));
+    focus(ui->DT_DEVENGO); // its exit refreshes the deadline
+    focus(ui->CurrencyEdit_VALORCATASTRAL);
+    ASSERT_TRUE(messages().isEmpty());
+
+    // Where Return leaves the focus; a control that keeps Return's own
+    // meaning keeps the focus too.
+    const std::vector<std::pair<QWidget *, QWidget *>> cases{
+        {ui->CurrencyEdit_VALORCATASTRAL, ui->CurrencyEdit_COEFICIENTE},
+        {ui->CurrencyEdit_COEFICIENTE, ui->RadioGroup1},
+        {ui->RadioGroup1->button(1), ui->RadioGroup2},
+        {ui->CheckBox4, ui->CheckBox4},
+        {ui->RadioGroup2->button(1), ui->RadioGroup3},
+        {ui->RadioGroup3->button(0), ui->CurrencyEdit_edad},
+        {ui->CurrencyEdit_edad, ui->DT_ADQUISICION},
+        {ui->DT_ADQUISICION, ui->DT_ADQUISICION},
+        {ui->DT_DEVENGO, ui->DT_DEVENGO},
+        {ui->DT_PRESENTACION, ui->DT_PRESENTACION},
+        {ui->CheckBox3, ui->CheckBox3},
+        {ui->ComboBox_bonificacion, ui->CheckBox1},
+        {ui->CheckBox1, ui->CheckBox1},
+        {ui->CurrencyEdit_valorreducido, ui->Edit_Bonificacion},
+        {ui->CurrencyEdit_Valorfinal, ui->Edit_Bonificacion},
+        {ui->Edit_Bonificacion, ui->CurrencyEdit_VALORCATASTRAL},
+    };
+    const QStringList before = inputs(ui);
+    for (const auto &[control, next] : cases) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        focus(control);
+        ASSERT_EQ(focusedControl(), control == ui->RadioGroup1->button(1)   ? QStringLiteral("RadioGroup1")
+                                    : control == ui->RadioGroup2->button(1) ? QStringLiteral("RadioGroup2")
+                                    : control == ui->RadioGroup3->button(0) ? QStringLiteral("RadioGroup3")
+                                                                            : control->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(focusedControl(), next->objectName());
+        EXPECT_EQ(inputs(ui), before);
+    }
+    // The temporary usufruct's end date, enabled in place of the age.
+    ui->RadioGroup3->button(1)->click();
+    const QStringList temporary = inputs(ui);
+    focus(ui->DT_VENCIMIENTOUSUFRUCTO);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(focusedControl(), QStringLiteral("DT_VENCIMIENTOUSUFRUCTO"));
+    EXPECT_EQ(inputs(ui), temporary);
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(InputSheet, ReturnOnAFocusedButtonPressesIt)
+{
+    type(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("100000"));
+    QTest::mouseClick(ui->Button_LIMPIAR, Qt::LeftButton); // takes the focus
+    type(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("100000"));
+    ui->Button_LIMPIAR->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(ui->Button_LIMPIAR, Qt::Key_Return);
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), Currency());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    for (const QPushButton *button : form->findChildren<QPushButton *>())
+        EXPECT_FALSE(button->autoDefault() || button->isDefault()) << button->objectName().toStdString();
+}
+
 TEST_F(InputSheet, HintsStayUpWhileTheWindowIsShown)
 {
     EXPECT_EQ(ui->Label3->toolTip().split(u'\n').size(), 4);

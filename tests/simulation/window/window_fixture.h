@@ -5,6 +5,7 @@
 
 #include "fakes.h"
 #include "money.h"
+#include "platform/keyboard.h"
 #include "simulation/window/borrador.h"
 #include "ui_borrador.h"
 
@@ -34,6 +35,7 @@ protected:
 
     void open()
     {
+        Keyboard::installConvention();
         form = std::make_unique<TForm_borrador1>();
         ui = &form->controls();
         form->show();

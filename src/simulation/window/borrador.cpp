@@ -106,7 +106,8 @@ void TForm_borrador1::connectHandlers()
     connect(ui->DT_PRESENTACION, &DatePicker::exited, this, &F::DT_PRESENTACIONExit);
     connect(ui->DT_VENCIMIENTOUSUFRUCTO, &DatePicker::exited, this, &F::DT_VENCIMIENTOUSUFRUCTOExit);
     for (DatePicker *picker : {ui->DT_VENCIMIENTOUSUFRUCTO, ui->DT_ADQUISICION, ui->DT_DEVENGO, ui->DT_PRESENTACION})
-        connect(picker, &DatePicker::refused, this, [this, picker] { reportRefusedDate(picker); });
+        connect(picker, &DatePicker::refused, this,
+                [this, picker](DatePicker::Refusal why) { reportRefusedDate(picker, why); });
     connect(ui->CheckBox4, &QCheckBox::clicked, this, &F::CheckBox4Click);
     connect(ui->CheckBox3, &QCheckBox::clicked, this, &F::CheckBox3Click);
     connect(ui->ComboBox_bonificacion, &QComboBox::activated, this, &F::ComboBox_bonificacionChange);
@@ -133,16 +134,17 @@ void TForm_borrador1::showMessage(const QString &text)
     Platform::dialogs().message(this, text, kInputTitle);
 }
 
-void TForm_borrador1::reportRefusedDate(const DatePicker *picker)
+void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why)
 {
     // The pickers' own bounds stand for "no limit".
     const bool earliest = picker->minimumDate() > QDate(100, 1, 1);
     const bool latest = picker->maximumDate() < QDate(9999, 12, 31);
     const QString from = TDateTime::fromQDate(picker->minimumDate()).toShortDateText();
     const QString to = TDateTime::fromQDate(picker->maximumDate()).toShortDateText();
-    if (earliest && latest)
+    const bool outOfRange = why == DatePicker::Refusal::OutOfRange;
+    if (outOfRange && earliest && latest)
         showMessage(QStringLiteral("La fecha debe estar comprendida entre el %1 y el %2.").arg(from, to));
-    else if (latest)
+    else if (outOfRange && latest)
         showMessage(QStringLiteral("La fecha no puede ser posterior al %1.").arg(to));
     else
         showMessage(QStringLiteral("La fecha escrita no es válida."));

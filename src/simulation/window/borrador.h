@@ -10,6 +10,7 @@
 
 #include "report/report.h"
 #include "simulation/simulation.h"
+#include "widgets/datepicker.h"
 
 #include <QDialog>
 
@@ -18,7 +19,6 @@
 namespace Ui {
 class TForm_borrador1;
 }
-class DatePicker;
 
 class TForm_borrador1 final : public QDialog {
     Q_OBJECT
@@ -78,7 +78,7 @@ private:
     void deadlineAndTransferChecks(int repeats);
     void showMessage(const QString &text);
     // A typed date the picker would not take: says which dates it takes.
-    void reportRefusedDate(const DatePicker *picker);
+    void reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why);
     [[nodiscard]] SimulationInputs gatherInputs() const;
     void showModeOnResults(OwnershipMode mode);
     void writeResults();

@@ -2,8 +2,8 @@
 #include "admin/admin_common.h"
 
 #include "db/convert.h"
-#include "db/datamodule.h"
 #include "platform/platform.h"
+#include "platform/window_frame.h"
 
 #include <QCloseEvent>
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QValidator>
 
 #include <algorithm>
@@ -101,24 +100,15 @@ public:
 
 } // namespace
 
-void showApplicationError(QWidget *window, const QString &text)
+void showApplicationError(QWidget *window, const Error &error)
 {
-    Platform::dialogs().error(window, withClosingPeriod(text), AdministrationTitle);
-}
-
-TMyConnection &sharedConnection()
-{
-    if (!DataModule1)
-        throw AppError(QStringLiteral("No se ha creado el módulo de datos"));
-    return DataModule1->MyConnection1;
+    Platform::dialogs().error(window, withClosingPeriod(error.message), AdministrationTitle);
 }
 
 ButtonClosedDialog::ButtonClosedDialog(QWidget *parent, QSize size) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(size);
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    fixWindowFrame(this, size, TitleButtons::None);
+    centreOnScreen(this);
 }
 
 void ButtonClosedDialog::closeEvent(QCloseEvent *event)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// What the administration windows share: the handler boundary that reports a
-// failure (AppError) and stops the handler, the frame of windows that close
-// only through their own buttons, and the key filters and field events
-// (KeyPress, Exit) the handlers hang on.
+// What the administration windows share: the one place where a failed step
+// reaches the user, the frame of windows that close only through their own
+// buttons, and the key filters and field events (KeyPress, Exit) the
+// handlers hang on.
 #pragma once
 
-#include "db/apperror.h"
+#include "types/error.h"
 
 #include <QDialog>
 #include <QString>
@@ -14,27 +14,22 @@
 
 class QLineEdit;
 class QWidget;
-class TMyConnection;
 
 // The administration edition's title, which its default error box carries.
 inline const QString AdministrationTitle = QStringLiteral("Administración I.I.V.T.N.U.");
 
-// Shows a failure's text as the application's default error box: title = the
+// Shows a failure as the application's default error box: title = the
 // application's title, OK, error icon, closing period as the toolkit adds it.
-void showApplicationError(QWidget *window, const QString &text);
+void showApplicationError(QWidget *window, const Error &error);
 
-// Runs a handler's body; an AppError ends it and is shown.
-template <class Body> void handlerBoundary(QWidget *window, Body &&body)
+// A handler's step: a failure is shown, and false tells the handler to stop
+// there, so that none of its later steps runs.
+template <class T> bool succeeded(QWidget *window, const Expected<T> &step)
 {
-    try {
-        body();
-    } catch (const AppError &error) {
-        showApplicationError(window, error.text());
-    }
+    if (!step)
+        showApplicationError(window, step.error());
+    return step.has_value();
 }
-
-// The shared connection of the data module (throws AppError without one).
-[[nodiscard]] TMyConnection &sharedConnection();
 
 // A fixed-size, centred window with no title-bar buttons that closes only
 // through its own buttons: Escape and the window manager's close do nothing.
@@ -46,7 +41,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void closeByButton() { done(QDialog::Accepted); }
+    // Accepted: the dialog did its work, and its opener shows the outcome.
+    void closeByButton(DialogCode result = Accepted) { done(result); }
 };
 
 // KeyPress handler in the classic form: it sets the typed character to

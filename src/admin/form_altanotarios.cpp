@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "admin/form_altanotarios.h"
 
-#include "admin/form_configuracion.h"
 #include "artwork/artwork.h"
 #include "platform/pixel_font.h"
 #include "platform/platform.h"
@@ -9,11 +8,8 @@
 
 #include <QShowEvent>
 
-TForm_altanotarios *Form_altanotarios = nullptr;
-
-TForm_altanotarios::TForm_altanotarios(QWidget *parent)
-    : ButtonClosedDialog(parent, QSize(402, 149)), MyQuery1(sharedConnection(), this),
-      ui(std::make_unique<Ui::TForm_altanotarios>())
+TForm_altanotarios::TForm_altanotarios(AdminDatabase &data, QWidget *parent)
+    : ButtonClosedDialog(parent, QSize(402, 149)), m_data(data), ui(std::make_unique<Ui::TForm_altanotarios>())
 {
     ui->setupUi(this);
     setPixelFont(this, QStringLiteral("Century Gothic"), 11);
@@ -40,24 +36,19 @@ void TForm_altanotarios::FormShow()
 
 void TForm_altanotarios::BitBtn1Click()
 {
-    handlerBoundary(this, [&] {
-        if (ui->Edit1->text().isEmpty()) {
-            Platform::dialogs().message(this, QStringLiteral("Debe introducir algún nombre"), QStringLiteral("Error"));
-            return;
-        }
-        if (!Platform::dialogs().question(this, QStringLiteral("¿Está seguro de guardar los datos?"), kQuestionTitle))
-            return;
-        MyQuery1.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
-        MyQuery1.setParamString(QStringLiteral("Pnombrenotario"), ui->Edit1->text());
-        MyQuery1.execute();
-        if (Form_CONFIGURACION)
-            Form_CONFIGURACION->MyQuery3.refresh();
-        ui->Edit1->clear();
-        closeByButton();
-    });
+    if (ui->Edit1->text().isEmpty()) {
+        Platform::dialogs().message(this, tr("Debe introducir algún nombre"), tr("Error"));
+        return;
+    }
+    if (!Platform::dialogs().question(this, tr("¿Está seguro de guardar los datos?"), kQuestionTitle))
+        return;
+    if (!succeeded(this, m_data.addNotary(ui->Edit1->text())))
+        return;
+    ui->Edit1->clear();
+    closeByButton(Accepted);
 }
 
 void TForm_altanotarios::BitBtn2Click()
 {
-    closeByButton();
+    closeByButton(Rejected);
 }

@@ -5,6 +5,7 @@
 #include "admin/form_nuevogravamen.h"
 #include "artwork/artwork.h"
 #include "db/convert.h"
+#include "db/datamodule.h"
 #include "platform/pixel_font.h"
 #include "platform/platform.h"
 #include "ui_form_configuracion.h"
@@ -14,8 +15,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
-
-TForm_CONFIGURACION *Form_CONFIGURACION = nullptr;
 
 namespace {
 
@@ -46,15 +45,6 @@ void followRows(QAbstractButton *button, const QAbstractItemModel &list)
     const auto update = [button, &list] { button->setEnabled(list.rowCount() > 0); };
     QObject::connect(&list, &QAbstractItemModel::modelReset, button, update);
     update();
-}
-
-// Shows a window modally with its global reference set while it exists; the
-// caller frees it.
-template <class Window> void showModal(Window *&global, Window &window)
-{
-    global = &window;
-    window.exec();
-    global = nullptr;
 }
 
 // The calendar's days. Only a double click marks a day, never Enter (which
@@ -96,17 +86,13 @@ private:
     std::function<void()> m_doubleClick;
 };
 
-const QString kNotaryList[] = {QStringLiteral("select * from notariosdb"),
-                               QStringLiteral("order by nombrenotario asc")};
-
 } // namespace
 
-TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
-    : ButtonClosedDialog(parent, QSize(424, 410)), MyQuery1(sharedConnection(), this),
-      MyQuery3(sharedConnection(), this), MyQuery4(sharedConnection(), this), MyQuery5(sharedConnection(), this),
-      DataSource1(MyQuery3, {{QStringLiteral("NOMBRENOTARIO"), QStringLiteral("Apellidos, Nombre")}}, this),
-      DataSource2(MyQuery5, {{QStringLiteral("fechainhabil"), QStringLiteral("Días Inhábiles"), Qt::AlignCenter}},
-                  this),
+TForm_CONFIGURACION::TForm_CONFIGURACION(TMyConnection &connection, QWidget *parent)
+    : ButtonClosedDialog(parent, QSize(424, 410)), m_data(connection), MyQuery3(connection, this),
+      MyQuery5(connection, this),
+      DataSource1(MyQuery3, {{QStringLiteral("NOMBRENOTARIO"), tr("Apellidos, Nombre")}}, this),
+      DataSource2(MyQuery5, {{QStringLiteral("fechainhabil"), tr("Días Inhábiles"), Qt::AlignCenter}}, this),
       ui(std::make_unique<Ui::TForm_CONFIGURACION>())
 {
     ui->setupUi(this);
@@ -176,24 +162,22 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(QWidget *parent)
     connect(ui->DBGrid2, &QTableView::clicked, this, &TForm_CONFIGURACION::DBGrid2CellClick);
     connect(ui->DBGrid2, &QTableView::doubleClicked, this, &TForm_CONFIGURACION::DBGrid2DblClick);
     connect(ui->BitBtn7, &QPushButton::clicked, this, &TForm_CONFIGURACION::BitBtn7Click);
-
-    FormCreate();
 }
 
 TForm_CONFIGURACION::~TForm_CONFIGURACION() = default;
 
-void TForm_CONFIGURACION::FormCreate()
+Expected<void> TForm_CONFIGURACION::FormCreate()
 {
-    MyQuery1.setSql(
-        {QStringLiteral("select * from CONFIGURACIONPLUSVALIASDB"), QStringLiteral("order by ANODEVENGO desc")});
-    MyQuery1.open();
-    MyQuery3.setSql({kNotaryList[0], kNotaryList[1]});
-    MyQuery3.open();
+    const auto years = m_data.yearList();
+    if (!years)
+        return std::unexpected(years.error());
+    if (const auto notaries = m_data.notaryListAtCreation(MyQuery3); !notaries)
+        return notaries;
     const QSignalBlocker quiet(ui->ComboBox1);
-    for (MyQuery1.first(); !MyQuery1.eof(); MyQuery1.next())
-        ui->ComboBox1->addItem(MyQuery1.fieldByName(QStringLiteral("anodevengo")).asString());
+    ui->ComboBox1->addItems(*years);
     ui->ComboBox1->setCurrentIndex(-1);
     ui->ComboBox1->setEditText(QString());
+    return {};
 }
 
 void TForm_CONFIGURACION::showEvent(QShowEvent *event)
@@ -217,31 +201,29 @@ void TForm_CONFIGURACION::BitBtn1Click()
 
 void TForm_CONFIGURACION::ComboBox1Change()
 {
-    handlerBoundary(this, [&] { showYearParameters(); });
+    succeeded(this, showYearParameters());
 }
 
-void TForm_CONFIGURACION::showYearParameters()
+Expected<void> TForm_CONFIGURACION::showYearParameters()
 {
-    MyQuery1.setSql(
-        {QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
-    MyQuery1.setParamString(QStringLiteral("PANODEVENGO"), ui->ComboBox1->currentText());
-    MyQuery1.open();
-    const auto limit = [&](const char *column) { return MyQuery1.fieldByName(QLatin1String(column)).asInteger(); };
-    showStoredText(ui->Edit_fintramo1, QString::number(limit("FINTRAMO1")));
-    ui->Label_iniciotramo2->setText(QString::number(limit("FINTRAMO1") + 1));
-    showStoredText(ui->Edit_fintramo2, QString::number(limit("FINTRAMO2")));
-    ui->Label_iniciotramo3->setText(QString::number(limit("FINTRAMO2") + 1));
-    showStoredText(ui->Edit_fintramo3, QString::number(limit("FINTRAMO3")));
-    ui->Label_iniciotramo4->setText(QString::number(limit("FINTRAMO3") + 1));
-    showStoredText(ui->Edit_tipo1, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO1")).asString());
-    showStoredText(ui->Edit_tipo2, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO2")).asString());
-    showStoredText(ui->Edit_tipo3, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO3")).asString());
-    showStoredText(ui->Edit_tipo4, MyQuery1.fieldByName(QStringLiteral("TIPOTRAMO4")).asString());
-    showStoredText(ui->Edit_tipogravamen,
-                   MyQuery1.fieldByName(QStringLiteral("TIPOGRAVAMEN")).asCurrency().toPlainText());
-    showStoredText(ui->Edit_reduccion,
-                   MyQuery1.fieldByName(QStringLiteral("COEFICIENTEREDUCTOR107")).asCurrency().toPlainText());
+    const auto stored = m_data.parametersOfAYear(ui->ComboBox1->currentText());
+    if (!stored)
+        return std::unexpected(stored.error());
+    // A year without a row shows zeros and empty percentages.
+    const TaxYearRow row = stored->value_or(TaxYearRow{});
+    const std::array limits{ui->Edit_fintramo1, ui->Edit_fintramo2, ui->Edit_fintramo3};
+    const std::array starts{ui->Label_iniciotramo2, ui->Label_iniciotramo3, ui->Label_iniciotramo4};
+    for (size_t band = 0; band < limits.size(); ++band) {
+        showStoredText(limits[band], QString::number(row.fintramo[band]));
+        starts[band]->setText(QString::number(row.fintramo[band] + 1));
+    }
+    const std::array percentages{ui->Edit_tipo1, ui->Edit_tipo2, ui->Edit_tipo3, ui->Edit_tipo4};
+    for (size_t band = 0; band < percentages.size(); ++band)
+        showStoredText(percentages[band], stored->has_value() ? floatToStr(row.tipotramo[band]) : QString());
+    showStoredText(ui->Edit_tipogravamen, floatToStr(row.tipogravamen));
+    showStoredText(ui->Edit_reduccion, floatToStr(row.coeficientereductor107));
     ui->BitBtn8->setEnabled(true);
+    return {};
 }
 
 void TForm_CONFIGURACION::ComboBox1Exit()
@@ -262,7 +244,8 @@ void TForm_CONFIGURACION::Edit_fintramo1KeyPress(QChar &key)
 
 void TForm_CONFIGURACION::bandLimitExit(const QLineEdit *field, QLabel *startLabel)
 {
-    handlerBoundary(this, [&] { startLabel->setText(QString::number(qint64(strToInt(field->text())) + 1)); });
+    if (const auto limit = strToInt(field->text()); succeeded(this, limit))
+        startLabel->setText(QString::number(qint64(*limit) + 1));
 }
 
 void TForm_CONFIGURACION::Edit_fintramo1Exit()
@@ -278,165 +261,129 @@ void TForm_CONFIGURACION::Edit_fintramo3Exit()
     bandLimitExit(ui->Edit_fintramo3, ui->Label_iniciotramo4);
 }
 
+void TForm_CONFIGURACION::openTaxYearDialog(int modo, int idconfiguracion)
+{
+    TForm_nuevogravamen dialog(m_data, modo, idconfiguracion, this);
+    // Stored: show again the year in the box, which need not be the one stored.
+    if (dialog.exec() == QDialog::Accepted)
+        succeeded(this, showYearParameters());
+}
+
 void TForm_CONFIGURACION::BitBtn6Click()
 {
-    handlerBoundary(this, [&] {
-        auto dialog = std::make_unique<TForm_nuevogravamen>(this);
-        dialog->modo = 0;
-        showModal(Form_nuevogravamen, *dialog);
-    });
+    openTaxYearDialog(0, 0);
 }
 
 void TForm_CONFIGURACION::BitBtn8Click()
 {
-    handlerBoundary(this, [&] {
-        auto dialog = std::make_unique<TForm_nuevogravamen>(this);
-        dialog->modo = 1;
-        MyQuery4.setSql({QStringLiteral("select * from configuracionplusvaliasdb where ANODEVENGO= :pANODEVENGO")});
-        MyQuery4.setParamString(QStringLiteral("pANODEVENGO"), ui->ComboBox1->currentText());
-        MyQuery4.open();
-        dialog->idconfiguracion = MyQuery4.fieldByName(QStringLiteral("IDCONFIGURACIONPLUSVALIAS")).asInteger();
-        showModal(Form_nuevogravamen, *dialog);
-    });
+    if (const auto id = m_data.identifierOfAYear(ui->ComboBox1->currentText()); succeeded(this, id))
+        openTaxYearDialog(1, *id);
 }
 
 // --- Tab "Notarios" ------------------------------------------------------------
 
 void TForm_CONFIGURACION::BitBtn5Click()
 {
-    handlerBoundary(this, [&] {
-        MyQuery3.setSql({QStringLiteral("SELECT * FROM NOTARIOSDB"), QStringLiteral("order by nombrenotario asc")});
-        MyQuery3.open();
-    });
+    succeeded(this, m_data.allNotaries(MyQuery3));
 }
 
 void TForm_CONFIGURACION::BitBtn4Click()
 {
-    handlerBoundary(this, [&] {
-        MyQuery3.setSql(
-            {QStringLiteral("SELECT * FROM NOTARIOSDB"), QStringLiteral("WHERE NOMBRENOTARIO like :PNOMBRENOTARIO")});
-        MyQuery3.setParamString(QStringLiteral("PNOMBRENOTARIO"), ui->Edit1->text() + u'%');
-        MyQuery3.open();
+    if (succeeded(this, m_data.notarySearch(MyQuery3, ui->Edit1->text())))
         ui->Edit1->clear();
-    });
 }
 
 void TForm_CONFIGURACION::BitBtn3Click()
 {
-    handlerBoundary(this, [&] {
-        auto dialog = std::make_unique<TForm_altanotarios>(this);
-        showModal(Form_altanotarios, *dialog);
-    });
+    TForm_altanotarios dialog(m_data, this);
+    if (dialog.exec() == QDialog::Accepted)
+        succeeded(this, MyQuery3.refresh());
 }
 
 void TForm_CONFIGURACION::BitBtn2Click()
 {
-    handlerBoundary(this, [&] {
-        if (MyQuery3.recordCount() == 0) {
-            Platform::dialogs().message(this, QStringLiteral("No existe registro seleccionado"),
-                                        QStringLiteral("Borrar Registro!!"));
-            return;
-        }
-        if (!Platform::dialogs().question(this, QStringLiteral("¿Está seguro de borrar el registro?"), kQuestionTitle))
-            return;
-        MyQuery4.setSql({QStringLiteral("DELETE from notariosdb where idnotario= :pidnotario")});
-        MyQuery4.setParamInteger(QStringLiteral("pidnotario"),
-                                 MyQuery3.fieldByName(QStringLiteral("idnotario")).asInteger());
-        MyQuery4.execute();
-        MyQuery3.refresh();
-    });
+    if (MyQuery3.recordCount() == 0) {
+        Platform::dialogs().message(this, tr("No existe registro seleccionado"), tr("Borrar Registro!!"));
+        return;
+    }
+    if (!Platform::dialogs().question(this, tr("¿Está seguro de borrar el registro?"), kQuestionTitle))
+        return;
+    if (succeeded(this, m_data.deleteNotary(MyQuery3.fieldByName(QStringLiteral("idnotario")).asInteger())))
+        succeeded(this, MyQuery3.refresh());
 }
 
 // --- Tab "Calendario" ------------------------------------------------------------
 
-void TForm_CONFIGURACION::listCalendarYear()
+Expected<void> TForm_CONFIGURACION::listCalendarYear()
 {
-    MyQuery5.setSql({QStringLiteral("SELECT * FROM calendarioinhabildb"),
-                     QStringLiteral("where anoinhabil = :panoinhabil"), QStringLiteral("order by fechainhabil asc")});
-    MyQuery5.setParamInteger(QStringLiteral("panoinhabil"), ui->MonthCalendar1->selectedDate().year());
-    MyQuery5.open();
+    const auto listed = m_data.daysOfAYear(MyQuery5, ui->MonthCalendar1->selectedDate().year());
     MyQuery5.last();
+    return listed;
 }
 
 void TForm_CONFIGURACION::TabSheet3Show()
 {
-    handlerBoundary(this, [&] { listCalendarYear(); });
+    succeeded(this, listCalendarYear());
 }
 
 void TForm_CONFIGURACION::MonthCalendar1Click()
 {
-    handlerBoundary(this, [&] {
-        listCalendarYear();
+    if (succeeded(this, listCalendarYear()))
         MyQuery5.locate(QStringLiteral("fechainhabil"), ui->MonthCalendar1->selectedDate());
-    });
 }
 
 void TForm_CONFIGURACION::MonthCalendar1DblClick()
 {
-    handlerBoundary(this, [&] {
-        const QDate day = ui->MonthCalendar1->selectedDate();
-        MyQuery4.setSql({QStringLiteral("SELECT * FROM calendarioinhabildb"),
-                         QStringLiteral("WHERE fechainhabil = :pfechainhabil")});
-        MyQuery4.setParamDate(QStringLiteral("pfechainhabil"), day);
-        MyQuery4.open();
-        if (MyQuery4.recordCount() == 1) {
-            MyQuery5.locate(QStringLiteral("fechainhabil"), day);
-            Platform::dialogs().message(this, QStringLiteral("Esa fecha ya está marcada como inhabil en el calendario"),
-                                        QStringLiteral("Error"));
-            return;
-        }
-        if (day.dayOfWeek() == Qt::Sunday) {
-            Platform::dialogs().message(
-                this, QStringLiteral("Todos los domingos están marcados como inhabiles en el calendario"),
-                QStringLiteral("Error"));
-            return;
-        }
-        MyQuery4.setSql({QStringLiteral("Insert into calendarioinhabildb"),
-                         QStringLiteral("(fechainhabil,anoinhabil) values (:pfechainhabil,:panoinhabil)")});
-        MyQuery4.setParamDate(QStringLiteral("pfechainhabil"), day);
-        MyQuery4.setParamInteger(QStringLiteral("panoinhabil"), day.year());
-        MyQuery4.execute();
-        Platform::dialogs().message(this, QStringLiteral("El día seleccionado se ha marcado como inhábil"),
-                                    QStringLiteral("Guardar"));
-        listCalendarYear();
+    const QDate day = ui->MonthCalendar1->selectedDate();
+    const auto marked = m_data.dayMarked(day);
+    if (!succeeded(this, marked))
+        return;
+    if (*marked == 1) {
         MyQuery5.locate(QStringLiteral("fechainhabil"), day);
-    });
+        Platform::dialogs().message(this, tr("Esa fecha ya está marcada como inhabil en el calendario"), tr("Error"));
+        return;
+    }
+    if (day.dayOfWeek() == Qt::Sunday) {
+        Platform::dialogs().message(this, tr("Todos los domingos están marcados como inhabiles en el calendario"),
+                                    tr("Error"));
+        return;
+    }
+    if (!succeeded(this, m_data.markDay(day)))
+        return;
+    Platform::dialogs().message(this, tr("El día seleccionado se ha marcado como inhábil"), tr("Guardar"));
+    if (succeeded(this, listCalendarYear()))
+        MyQuery5.locate(QStringLiteral("fechainhabil"), day);
 }
 
 void TForm_CONFIGURACION::DBGrid2CellClick()
 {
-    handlerBoundary(this, [&] {
-        const QDate day = MyQuery5.fieldByName(QStringLiteral("fechainhabil")).asDate();
-        if (day.isValid())
-            ui->MonthCalendar1->setSelectedDate(day);
-    });
+    const QDate day = MyQuery5.fieldByName(QStringLiteral("fechainhabil")).asDate();
+    if (day.isValid())
+        ui->MonthCalendar1->setSelectedDate(day);
 }
 
 void TForm_CONFIGURACION::BitBtn7Click()
 {
-    handlerBoundary(this, [&] {
-        // The button is disabled on an empty list; nothing to unmark then.
-        if (MyQuery5.recordCount() == 0)
-            return;
-        const FieldValue day = MyQuery5.fieldByName(QStringLiteral("fechainhabil"));
-        const QString question =
-            QStringLiteral("¿Está seguro de marcar como hábil el día ") + day.asString() + QStringLiteral(" ?");
-        if (!Platform::dialogs().question(this, question, kQuestionTitle))
-            return;
-        MyQuery4.setSql({QStringLiteral("DELETE from calendarioinhabildb where fechainhabil= :pfechainhabil")});
-        MyQuery4.setParamDate(QStringLiteral("pfechainhabil"), day.asDate());
-        MyQuery4.execute();
-        listCalendarYear();
-    });
+    // The button is disabled on an empty list; nothing to unmark then.
+    if (MyQuery5.recordCount() == 0)
+        return;
+    const FieldValue day = MyQuery5.fieldByName(QStringLiteral("fechainhabil"));
+    const QString question = tr("¿Está seguro de marcar como hábil el día %1 ?").arg(day.asString());
+    if (!Platform::dialogs().question(this, question, kQuestionTitle))
+        return;
+    if (succeeded(this, m_data.unmarkDay(day.asDate())))
+        succeeded(this, listCalendarYear());
 }
 
 // --- The administration command ----------------------------------------------------
 
 void OpenAdministration(QWidget *parent)
 {
-    std::unique_ptr<TForm_CONFIGURACION> window;
-    handlerBoundary(parent, [&] { window = std::make_unique<TForm_CONFIGURACION>(parent); });
-    if (!window)
+    if (!DataModule1) {
+        showApplicationError(parent, {TForm_CONFIGURACION::tr("No se ha creado el módulo de datos")});
         return;
-    showModal(Form_CONFIGURACION, *window);
+    }
+    TForm_CONFIGURACION window(DataModule1->MyConnection1, parent);
+    if (succeeded(parent, window.FormCreate()))
+        window.exec();
 }

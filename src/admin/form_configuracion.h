@@ -3,11 +3,12 @@
 // shows a year's stored parameters (stored and changed through
 // TForm_nuevogravamen), tab "Notarios" keeps the notary list (new names
 // through TForm_altanotarios) and tab "Calendario" marks and unmarks
-// non-working days. Every statement runs over DataModule1's MyConnection1,
-// which must be open before the window is created.
+// non-working days. Every statement goes through AdminDatabase over the
+// connection it is given, which must be open; FormCreate fills the window.
 #pragma once
 
 #include "admin/admin_common.h"
+#include "db/admin_database.h"
 #include "db/datasource.h"
 #include "db/query.h"
 
@@ -23,17 +24,17 @@ class TForm_CONFIGURACION;
 class TForm_CONFIGURACION final : public ButtonClosedDialog {
     Q_OBJECT
 public:
-    // Runs FormCreate; throws AppError when its statements fail.
-    explicit TForm_CONFIGURACION(QWidget *parent = nullptr);
+    explicit TForm_CONFIGURACION(TMyConnection &connection, QWidget *parent = nullptr);
     ~TForm_CONFIGURACION() override;
+
+    // Fills the year box and opens the notary list; a window whose creation
+    // fails is not shown.
+    [[nodiscard]] Expected<void> FormCreate();
 
     // Tab "Gravamenes y Tipos"
     void FormShow();
     void BitBtn1Click();
     void ComboBox1Change();
-    // ComboBox1Change's steps without its error boundary, for a caller whose
-    // own handler must stop when they fail.
-    void showYearParameters();
     void ComboBox1Exit();
     void ComboBox1KeyPress(QChar &key);
     void Edit_fintramo1KeyPress(QChar &key);
@@ -55,26 +56,24 @@ public:
     void DBGrid2DblClick() {}
     void BitBtn7Click();
 
-    TMyQuery MyQuery1; // the year list, then the parameters of the year in the box
-    TMyQuery MyQuery3; // the notary list
-    TMyQuery MyQuery4; // scratch: statements whose rows are not shown
-    TMyQuery MyQuery5; // the non-working days of the calendar's year
-    TDataSource DataSource1;
-    TDataSource DataSource2;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TForm_CONFIGURACION> ui;
-
-    void FormCreate();
-    void listCalendarYear();
+    [[nodiscard]] Expected<void> showYearParameters();
+    [[nodiscard]] Expected<void> listCalendarYear();
     void bandLimitExit(const QLineEdit *field, QLabel *startLabel);
+    void openTaxYearDialog(int modo, int idconfiguracion);
+
+    AdminDatabase m_data;
+    TMyQuery MyQuery3; // the notary list
+    TMyQuery MyQuery5; // the non-working days of the calendar's year
+    TDataSource DataSource1;
+    TDataSource DataSource2;
+    std::unique_ptr<Ui::TForm_CONFIGURACION> ui;
 };
 
-extern TForm_CONFIGURACION *Form_CONFIGURACION;
-
-// The administration command: creates Form_CONFIGURACION, shows it modally
-// and frees it. A window whose creation fails is reported and not shown.
+// The administration command: creates the window over the data module's
+// connection, shows it modally and frees it. A window whose creation fails
+// is reported and not shown.
 void OpenAdministration(QWidget *parent);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "admin/form_nuevogravamen.h"
 
-#include "admin/form_configuracion.h"
 #include "artwork/artwork.h"
 #include "db/convert.h"
 #include "platform/pixel_font.h"
@@ -11,16 +10,9 @@
 #include <QApplication>
 #include <QShowEvent>
 
-TForm_nuevogravamen *Form_nuevogravamen = nullptr;
-
-namespace {
-// The rate, percentages and reduction are stored with four decimals.
-constexpr int kDecimals = 4;
-} // namespace
-
-TForm_nuevogravamen::TForm_nuevogravamen(QWidget *parent)
-    : ButtonClosedDialog(parent, QSize(393, 371)), MyQuery1(sharedConnection(), this),
-      MyQuery2(sharedConnection(), this), ui(std::make_unique<Ui::TForm_nuevogravamen>())
+TForm_nuevogravamen::TForm_nuevogravamen(AdminDatabase &data, int modo, int idconfiguracion, QWidget *parent)
+    : ButtonClosedDialog(parent, QSize(393, 371)), m_data(data), m_modo(modo), m_idconfiguracion(idconfiguracion),
+      ui(std::make_unique<Ui::TForm_nuevogravamen>())
 {
     ui->setupUi(this);
     setPixelFont(this, QStringLiteral("Century Gothic"), 11);
@@ -56,53 +48,54 @@ void TForm_nuevogravamen::showEvent(QShowEvent *event)
 
 void TForm_nuevogravamen::FormShow()
 {
-    handlerBoundary(this, [&] {
-        ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
-        if (modo != 1)
-            return;
-        MyQuery2.setSql({QStringLiteral("select * from configuracionplusvaliasdb where IDCONFIGURACIONPLUSVALIAS= "
-                                        ":pIDCONFIGURACIONPLUSVALIAS")});
-        MyQuery2.setParamInteger(QStringLiteral("pIDCONFIGURACIONPLUSVALIAS"), idconfiguracion);
-        MyQuery2.open();
-        const auto field = [&](const char *column) { return MyQuery2.fieldByName(QLatin1String(column)); };
-        showStoredText(ui->Edit_anodevengo, field("ANODEVENGO").asString());
-        showStoredText(ui->Edit1, floatToStr(field("TIPOGRAVAMEN").asFloat()));
-        showStoredText(ui->Edit_fintramo1, QString::number(field("FINTRAMO1").asInteger()));
-        ui->Label20->setText(QString::number(field("FINTRAMO1").asInteger() + 1));
-        showStoredText(ui->Edit_fintramo2, QString::number(field("FINTRAMO2").asInteger()));
-        ui->Label21->setText(QString::number(field("FINTRAMO2").asInteger() + 1));
-        showStoredText(ui->Edit_fintramo3, QString::number(field("FINTRAMO3").asInteger()));
-        ui->Label22->setText(QString::number(field("FINTRAMO3").asInteger() + 1));
-        showStoredText(ui->Edit_tipo1, floatToStr(field("TIPOTRAMO1").asFloat()));
-        showStoredText(ui->Edit_tipo2, floatToStr(field("TIPOTRAMO2").asFloat()));
-        showStoredText(ui->Edit_tipo3, floatToStr(field("TIPOTRAMO3").asFloat()));
-        showStoredText(ui->Edit_tipo4, floatToStr(field("TIPOTRAMO4").asFloat()));
-        showStoredText(ui->Edit2, floatToStr(field("COEFICIENTEREDUCTOR107").asFloat()));
-    });
+    ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
+    if (m_modo == 1)
+        showStoredRow();
+}
+
+void TForm_nuevogravamen::showStoredRow()
+{
+    const auto stored = m_data.rowByIdentifier(m_idconfiguracion);
+    if (!succeeded(this, stored))
+        return;
+    // No such row: an empty year and zeros.
+    const TaxYearRow row = stored->value_or(TaxYearRow{});
+    showStoredText(ui->Edit_anodevengo, stored->has_value() ? QString::number(row.anodevengo) : QString());
+    showStoredText(ui->Edit1, floatToStr(row.tipogravamen));
+    const std::array limits{ui->Edit_fintramo1, ui->Edit_fintramo2, ui->Edit_fintramo3};
+    const std::array starts{ui->Label20, ui->Label21, ui->Label22};
+    for (size_t band = 0; band < limits.size(); ++band) {
+        showStoredText(limits[band], QString::number(row.fintramo[band]));
+        starts[band]->setText(QString::number(row.fintramo[band] + 1));
+    }
+    const std::array percentages{ui->Edit_tipo1, ui->Edit_tipo2, ui->Edit_tipo3, ui->Edit_tipo4};
+    for (size_t band = 0; band < percentages.size(); ++band)
+        showStoredText(percentages[band], floatToStr(row.tipotramo[band]));
+    showStoredText(ui->Edit2, floatToStr(row.coeficientereductor107));
 }
 
 void TForm_nuevogravamen::Edit_anodevengoExit()
 {
-    handlerBoundary(this, [&] {
-        // Leaving towards "Volver" is always allowed.
-        if (modo != 0 || QApplication::focusWidget() == ui->BitBtn1)
-            return;
-        MyQuery1.setSql({QStringLiteral("SELECT * FROM configuracionplusvaliasdb"),
-                         QStringLiteral("where ANODEVENGO = :pANODEVENGO")});
-        MyQuery1.setParamInteger(QStringLiteral("pANODEVENGO"), strToInt(ui->Edit_anodevengo->text()));
-        MyQuery1.open();
-        if (MyQuery1.recordCount() == 1 && QApplication::focusWidget() != ui->BitBtn1) {
-            Platform::dialogs().message(this, QStringLiteral("Ya existen datos para este Año"),
-                                        QStringLiteral("Error!!"));
-            ui->Edit_anodevengo->clear();
-            ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
-        }
-    });
+    // Leaving towards "Volver" is always allowed.
+    if (m_modo != 0 || QApplication::focusWidget() == ui->BitBtn1)
+        return;
+    const auto year = strToInt(ui->Edit_anodevengo->text());
+    if (!succeeded(this, year))
+        return;
+    const auto taken = m_data.yearTaken(*year);
+    if (!succeeded(this, taken))
+        return;
+    if (*taken == 1 && QApplication::focusWidget() != ui->BitBtn1) {
+        Platform::dialogs().message(this, tr("Ya existen datos para este Año"), tr("Error!!"));
+        ui->Edit_anodevengo->clear();
+        ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TForm_nuevogravamen::bandLimitExit(const QLineEdit *field, QLabel *startLabel)
 {
-    handlerBoundary(this, [&] { startLabel->setText(QString::number(qint64(strToInt(field->text())) + 1)); });
+    if (const auto limit = strToInt(field->text()); succeeded(this, limit))
+        startLabel->setText(QString::number(qint64(*limit) + 1));
 }
 
 void TForm_nuevogravamen::Edit_fintramo1Exit()
@@ -131,60 +124,65 @@ void TForm_nuevogravamen::Edit_fintramo2KeyPress(QChar &key)
     digitsOnlyKeyPress(key);
 }
 
+Expected<TaxYearRow> TForm_nuevogravamen::typedRow() const
+{
+    TaxYearRow row;
+    std::optional<Error> failed; // the first conversion that fails, in the order of binding
+    const auto integer = [&](const QLineEdit *field, int &into) {
+        if (failed)
+            return;
+        if (const auto value = strToInt(field->text()))
+            into = *value;
+        else
+            failed = value.error();
+    };
+    const auto decimal = [&](const QLineEdit *field, double &into) {
+        if (failed)
+            return;
+        if (const auto value = strToDecimal(field->text(), AdminDatabase::kDecimals))
+            into = *value;
+        else
+            failed = value.error();
+    };
+    integer(ui->Edit_anodevengo, row.anodevengo);
+    decimal(ui->Edit1, row.tipogravamen);
+    integer(ui->Edit_fintramo1, row.fintramo[0]);
+    integer(ui->Edit_fintramo2, row.fintramo[1]);
+    integer(ui->Edit_fintramo3, row.fintramo[2]);
+    decimal(ui->Edit_tipo1, row.tipotramo[0]);
+    decimal(ui->Edit_tipo2, row.tipotramo[1]);
+    decimal(ui->Edit_tipo3, row.tipotramo[2]);
+    decimal(ui->Edit_tipo4, row.tipotramo[3]);
+    decimal(ui->Edit2, row.coeficientereductor107);
+    if (failed)
+        return std::unexpected(*failed);
+    return row;
+}
+
 void TForm_nuevogravamen::BitBtn2Click()
 {
-    handlerBoundary(this, [&] {
-        for (const QLineEdit *field :
-             {ui->Edit_anodevengo, ui->Edit1, ui->Edit_fintramo1, ui->Edit_fintramo2, ui->Edit_fintramo3,
-              ui->Edit_tipo1, ui->Edit_tipo2, ui->Edit_tipo3, ui->Edit_tipo4, ui->Edit2}) {
-            if (field->text().isEmpty()) {
-                Platform::dialogs().message(this, QStringLiteral("Faltan datos para continuar"),
-                                            QStringLiteral("Atención"));
-                ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
-                return;
-            }
+    for (const QLineEdit *field :
+         {ui->Edit_anodevengo, ui->Edit1, ui->Edit_fintramo1, ui->Edit_fintramo2, ui->Edit_fintramo3, ui->Edit_tipo1,
+          ui->Edit_tipo2, ui->Edit_tipo3, ui->Edit_tipo4, ui->Edit2}) {
+        if (field->text().isEmpty()) {
+            Platform::dialogs().message(this, tr("Faltan datos para continuar"), tr("Atención"));
+            ui->Edit_anodevengo->setFocus(Qt::OtherFocusReason);
+            return;
         }
-        if (modo == 0) {
-            MyQuery2.setSql({QStringLiteral("Insert into configuracionplusvaliasdb"),
-                             QStringLiteral("(ANODEVENGO,TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,TIPOTRAMO1,"
-                                            "TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107)"),
-                             QStringLiteral(" values (:PANODEVENGO,:PTIPOGRAVAMEN,:PFINTRAMO1,:PFINTRAMO2,:PFINTRAMO3,"
-                                            ":PTIPOTRAMO1,:PTIPOTRAMO2,:PTIPOTRAMO3,:PTIPOTRAMO4,"
-                                            ":PCOEFICIENTEREDUCTOR107)")});
-        } else {
-            MyQuery2.setSql(
-                {QStringLiteral("Update configuracionplusvaliasdb"),
-                 QStringLiteral("set ANODEVENGO=:PANODEVENGO,TIPOGRAVAMEN=:PTIPOGRAVAMEN,FINTRAMO1=:PFINTRAMO1,"
-                                "FINTRAMO2=:PFINTRAMO2,FINTRAMO3=:PFINTRAMO3,TIPOTRAMO1=:PTIPOTRAMO1,"),
-                 QStringLiteral("TIPOTRAMO2=:PTIPOTRAMO2,TIPOTRAMO3=:PTIPOTRAMO3,TIPOTRAMO4=:PTIPOTRAMO4,"
-                                "COEFICIENTEREDUCTOR107=:PCOEFICIENTEREDUCTOR107"),
-                 QStringLiteral("where IDCONFIGURACIONPLUSVALIAS = :pIDCONFIGURACIONPLUSVALIAS")});
-            MyQuery2.setParamInteger(QStringLiteral("pIDCONFIGURACIONPLUSVALIAS"), idconfiguracion);
-        }
-        MyQuery2.setParamInteger(QStringLiteral("PANODEVENGO"), strToInt(ui->Edit_anodevengo->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), strToDecimal(ui->Edit1->text(), kDecimals));
-        MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO1"), strToInt(ui->Edit_fintramo1->text()));
-        MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO2"), strToInt(ui->Edit_fintramo2->text()));
-        MyQuery2.setParamInteger(QStringLiteral("PFINTRAMO3"), strToInt(ui->Edit_fintramo3->text()));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO1"), strToDecimal(ui->Edit_tipo1->text(), kDecimals));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO2"), strToDecimal(ui->Edit_tipo2->text(), kDecimals));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO3"), strToDecimal(ui->Edit_tipo3->text(), kDecimals));
-        MyQuery2.setParamFloat(QStringLiteral("PTIPOTRAMO4"), strToDecimal(ui->Edit_tipo4->text(), kDecimals));
-        MyQuery2.setParamFloat(QStringLiteral("PCOEFICIENTEREDUCTOR107"), strToDecimal(ui->Edit2->text(), kDecimals));
-        MyQuery2.execute();
-        if (modo == 0)
-            Platform::dialogs().message(this, QStringLiteral("Datos guardados correctamente"),
-                                        QStringLiteral("Guardar"));
-        else
-            Platform::dialogs().message(this, QStringLiteral("Datos modificados correctamente"),
-                                        QStringLiteral("Modificar"));
-        if (Form_CONFIGURACION)
-            Form_CONFIGURACION->showYearParameters();
-        closeByButton();
-    });
+    }
+    const auto row = typedRow();
+    if (!succeeded(this, row))
+        return;
+    if (!succeeded(this, m_modo == 0 ? m_data.insertYear(*row) : m_data.updateYear(m_idconfiguracion, *row)))
+        return;
+    if (m_modo == 0)
+        Platform::dialogs().message(this, tr("Datos guardados correctamente"), tr("Guardar"));
+    else
+        Platform::dialogs().message(this, tr("Datos modificados correctamente"), tr("Modificar"));
+    closeByButton(Accepted);
 }
 
 void TForm_nuevogravamen::BitBtn1Click()
 {
-    closeByButton();
+    closeByButton(Rejected);
 }

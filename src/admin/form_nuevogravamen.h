@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // TForm_nuevogravamen: the dialog that stores a year's parameters, new
-// (modo 0) or over a stored row (modo 1, row idconfiguracion). The opener sets
-// both before showing it; "Guardar" converts every field, writes with one
-// statement and has the administration window show its year again.
+// (modo 0) or over a stored row (any other modo: row idconfiguracion), both
+// given by the opener. "Guardar" converts every field, writes with one
+// statement, reports and closes accepted; the opener then shows its year
+// again. "Volver" closes it without storing anything.
 #pragma once
 
 #include "admin/admin_common.h"
-#include "db/query.h"
+#include "db/admin_database.h"
 
 #include <memory>
 
@@ -20,11 +21,8 @@ class TForm_nuevogravamen;
 class TForm_nuevogravamen final : public ButtonClosedDialog {
     Q_OBJECT
 public:
-    explicit TForm_nuevogravamen(QWidget *parent = nullptr);
+    TForm_nuevogravamen(AdminDatabase &data, int modo, int idconfiguracion, QWidget *parent = nullptr);
     ~TForm_nuevogravamen() override;
-
-    int modo = 0;            // 0 = new parameters, 1 = modify a stored row
-    int idconfiguracion = 0; // IDCONFIGURACIONPLUSVALIAS of the row to modify
 
     void FormShow();
     void Edit_anodevengoExit();
@@ -37,16 +35,17 @@ public:
     void BitBtn2Click();
     void BitBtn1Click();
 
-    TMyQuery MyQuery1; // the year check
-    TMyQuery MyQuery2; // loading, inserting and updating a row
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TForm_nuevogravamen> ui;
-
+    void showStoredRow();
+    // Every field converted, in the order the statement binds them.
+    [[nodiscard]] Expected<TaxYearRow> typedRow() const;
     void bandLimitExit(const QLineEdit *field, QLabel *startLabel);
-};
 
-extern TForm_nuevogravamen *Form_nuevogravamen;
+    AdminDatabase &m_data;
+    const int m_modo;
+    const int m_idconfiguracion;
+    std::unique_ptr<Ui::TForm_nuevogravamen> ui;
+};

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // plusvalia-admin: the administration edition for the tax office's staff.
 // Reads the connection settings file (written with loopback defaults on first
-// use), asks for the password, opens the shared connection and shows the
-// administration window; closing it ends the program.
+// use), asks for the password until the server takes it (three tries), and
+// shows the administration window; closing it ends the program.
 #include "admin/admin_common.h"
 #include "admin/form_configuracion.h"
 #include "admin/password_dialog.h"
@@ -22,23 +22,22 @@ int main(int argc, char **argv)
                                   QStringLiteral("example.sarvelina.plusvalia-admin"), Artwork::applicationIcon());
 
     TDataModule1 dataModule;
-    ConnectionSettings settings = loadAdminSettings();
-    const std::optional<QString> password = askPassword(settings);
-    if (!password)
-        return 0;
-    settings.password = *password;
-    // After the password prompt, where Enter must accept rather than move on
-    // to the buttons.
-    Keyboard::installConvention();
+    const ConnectionSettings settings = loadAdminSettings();
     dataModule.MyConnection1.setSettings(settings);
-    try {
-        dataModule.MyConnection1.open();
-    } catch (const AppError &error) {
+    const auto loggedIn =
+        logIn(dataModule.MyConnection1, [&settings](const QString &notice) { return askPassword(settings, notice); });
+    if (!loggedIn) {
         Platform::dialogs().error(nullptr,
-                                  error.text() + QStringLiteral("\n\nAjustes de conexión: ") + adminSettingsPath(),
+                                  QCoreApplication::translate("plusvalia-admin", "%1\n\nAjustes de conexión: %2")
+                                      .arg(loggedIn.error().message, adminSettingsPath()),
                                   AdministrationTitle);
         return 1;
     }
+    if (!*loggedIn)
+        return 0;
+    // After the password prompt, where Enter must accept rather than move on
+    // to the buttons.
+    Keyboard::installConvention();
     OpenAdministration(nullptr);
     return 0;
 }

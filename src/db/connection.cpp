@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "db/connection.h"
 
-#include "db/apperror.h"
-
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QStringDecoder>
-#include <QStringList>
 
 namespace {
 
@@ -32,6 +28,15 @@ QString serverText(const QSqlError &error)
     return asSentByTheServer(text);
 }
 
+bool isConnectionFailure(const QSqlError &error)
+{
+    // Client-side codes: cannot connect (2002, 2003), server gone away (2006),
+    // lost during the query (2013), server lost (2055).
+    static const QStringList codes{QStringLiteral("2002"), QStringLiteral("2003"), QStringLiteral("2006"),
+                                   QStringLiteral("2013"), QStringLiteral("2055")};
+    return codes.contains(error.nativeErrorCode());
+}
+
 } // namespace
 
 TMyConnection::TMyConnection(const QString &name) : m_name(name)
@@ -54,11 +59,12 @@ void TMyConnection::setSettings(const ConnectionSettings &settings)
     m_settings = settings;
 }
 
-void TMyConnection::open()
+Expected<void> TMyConnection::open()
 {
+    m_accessDenied = false;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.isValid())
-        throw AppError(QStringLiteral("No está disponible el controlador MySQL de Qt (paquete libqt6sql6-mysql)"));
+        return failure(tr("No está disponible el controlador MySQL de Qt (paquete libqt6sql6-mysql)"));
     db.close();
     QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=5"), QStringLiteral("MYSQL_OPT_READ_TIMEOUT=60"),
                         QStringLiteral("MYSQL_OPT_WRITE_TIMEOUT=60")};
@@ -73,9 +79,11 @@ void TMyConnection::open()
     db.setDatabaseName(m_settings.database);
     db.setUserName(m_settings.user);
     db.setPassword(m_settings.password);
-    if (!db.open())
-        throw AppError(QStringLiteral("No se puede conectar con el servidor de base de datos: ") +
-                       serverText(db.lastError()));
+    const QString cannotConnect = tr("No se puede conectar con el servidor de base de datos: %1");
+    if (!db.open()) {
+        m_accessDenied = db.lastError().nativeErrorCode() == QStringLiteral("1045");
+        return failure(cannotConnect.arg(serverText(db.lastError())));
+    }
     // A server configured without strict mode would cut a long name or clamp
     // an out-of-range rate and store it silently; refuse such values instead.
     QSqlQuery strict(db);
@@ -83,8 +91,9 @@ void TMyConnection::open()
             "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES')"))) {
         const QString text = serverText(strict.lastError());
         db.close();
-        throw AppError(QStringLiteral("No se puede conectar con el servidor de base de datos: ") + text);
+        return failure(cannotConnect.arg(text));
     }
+    return {};
 }
 
 void TMyConnection::close()
@@ -99,27 +108,59 @@ bool TMyConnection::isOpen() const
     return QSqlDatabase::database(m_name, false).isOpen();
 }
 
-QSqlDatabase TMyConnection::database()
-{
-    if (!isOpen())
-        open();
-    return QSqlDatabase::database(m_name, false);
-}
-
-bool TMyConnection::isConnectionFailure(const QSqlError &error)
-{
-    // Client-side codes: cannot connect (2002, 2003), server gone away (2006),
-    // lost during the query (2013), server lost (2055).
-    static const QStringList codes{QStringLiteral("2002"), QStringLiteral("2003"), QStringLiteral("2006"),
-                                   QStringLiteral("2013"), QStringLiteral("2055")};
-    return codes.contains(error.nativeErrorCode());
-}
-
-QString TMyConnection::failureText(const QSqlError &error)
+Error TMyConnection::errorOf(const QSqlError &error)
 {
     if (isConnectionFailure(error)) {
         close();
-        return QStringLiteral("Se ha perdido la conexión con el servidor de base de datos: ") + serverText(error);
+        return {tr("Se ha perdido la conexión con el servidor de base de datos: %1").arg(serverText(error))};
     }
-    return QStringLiteral("La base de datos no ha aceptado la operación: ") + serverText(error);
+    return {tr("La base de datos no ha aceptado la operación: %1").arg(serverText(error))};
+}
+
+Expected<QSqlQuery> TMyConnection::run(const Statement &statement)
+{
+    const QString text = statement.lines.join(u'\n');
+    for (bool retried = false;; retried = true) {
+        if (!isOpen())
+            if (const auto opened = open(); !opened)
+                return std::unexpected(opened.error());
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        query.setForwardOnly(true);
+        query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (!query.prepare(text)) {
+            // A connection that dropped while idle: preparing runs nothing,
+            // so try once more on a fresh connection.
+            if (!retried && isConnectionFailure(query.lastError())) {
+                close();
+                continue;
+            }
+            return std::unexpected(errorOf(query.lastError()));
+        }
+        for (const auto &[placeholder, value] : statement.values)
+            query.bindValue(placeholder, value);
+        if (!query.exec())
+            return std::unexpected(errorOf(query.lastError()));
+        return query;
+    }
+}
+
+Expected<Rows> TMyConnection::query(const Statement &statement)
+{
+    auto query = run(statement);
+    if (!query)
+        return std::unexpected(query.error());
+    Rows result{query->record(), {}};
+    while (query->next())
+        result.rows << query->record();
+    if (query->lastError().isValid())
+        return std::unexpected(errorOf(query->lastError()));
+    return result;
+}
+
+Expected<void> TMyConnection::execute(const Statement &statement)
+{
+    const auto query = run(statement);
+    if (!query)
+        return std::unexpected(query.error());
+    return {};
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "db/convert.h"
 
-#include "db/apperror.h"
-
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -16,14 +15,14 @@ QChar decimalSeparator()
     return point.isEmpty() ? QChar(u'.') : point.front();
 }
 
-[[noreturn]] void notInteger(const QString &text)
+std::unexpected<Error> notInteger(const QString &text)
 {
-    throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return failure(QCoreApplication::translate("convert", "'%1' is not a valid integer value").arg(text));
 }
 
-[[noreturn]] void notFloat(const QString &text)
+std::unexpected<Error> notFloat(const QString &text)
 {
-    throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return failure(QCoreApplication::translate("convert", "'%1' is not a valid floating point value").arg(text));
 }
 
 bool isAsciiDigit(QChar c)
@@ -33,7 +32,7 @@ bool isAsciiDigit(QChar c)
 
 } // namespace
 
-int strToInt(const QString &text)
+Expected<int> strToInt(const QString &text)
 {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == u' ')
@@ -44,23 +43,23 @@ int strToInt(const QString &text)
         ++i;
     }
     if (i == text.size())
-        notInteger(text);
+        return notInteger(text);
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         if (!isAsciiDigit(text.at(i)))
-            notInteger(text);
+            return notInteger(text);
         value = value * 10 + (text.at(i).unicode() - u'0');
         if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            notInteger(text);
+            return notInteger(text);
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        notInteger(text);
+        return notInteger(text);
     return static_cast<int>(value);
 }
 
-double strToFloat(const QString &text)
+Expected<double> strToFloat(const QString &text)
 {
     const QChar separator = decimalSeparator();
     const QString body = text.trimmed();
@@ -83,7 +82,7 @@ double strToFloat(const QString &text)
         }
     }
     if (digits == 0)
-        notFloat(text);
+        return notFloat(text);
     if (i < body.size() && (body.at(i) == u'e' || body.at(i) == u'E')) {
         c += 'e';
         ++i;
@@ -95,20 +94,22 @@ double strToFloat(const QString &text)
             ++exponentDigits;
         }
         if (exponentDigits == 0)
-            notFloat(text);
+            return notFloat(text);
     }
     if (i != body.size())
-        notFloat(text);
+        return notFloat(text);
     bool ok = false;
     const double value = QString::fromLatin1(c).toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        notFloat(text);
+        return notFloat(text);
     return value;
 }
 
-double strToDecimal(const QString &text, int places)
+Expected<double> strToDecimal(const QString &text, int places)
 {
-    const double value = strToFloat(text);
+    const auto value = strToFloat(text);
+    if (!value)
+        return value;
     // The text is well formed: digits, the separator, digits, an exponent.
     const QString body = text.trimmed();
     const qsizetype exponentAt = body.indexOf(u'e', 0, Qt::CaseInsensitive);
@@ -119,7 +120,8 @@ double strToDecimal(const QString &text, int places)
     while (fraction > 0 && mantissa.at(separatorAt + fraction) == u'0')
         --fraction; // trailing zeros change nothing
     if (fraction - exponent > places)
-        throw AppError(QStringLiteral("El valor '%1' tiene más de %2 decimales").arg(text).arg(places));
+        return failure(
+            QCoreApplication::translate("convert", "El valor '%1' tiene más de %2 decimales").arg(text).arg(places));
     return value;
 }
 

@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: MIT
 // Text <-> number conversions the administration windows use on typed and
 // stored values, with the user's locale's decimal separator. A text that does
-// not convert throws AppError with the conversion's own message.
+// not convert gives the conversion's own message.
 #pragma once
 
+#include "types/error.h"
+
 #include <QString>
-#include <QStringView>
 
 // Decimal integer in the 32-bit range; leading blanks and a sign allowed.
-// Throws "'%s' is not a valid integer value".
-[[nodiscard]] int strToInt(const QString &text);
+// Refused: "'%s' is not a valid integer value".
+[[nodiscard]] Expected<int> strToInt(const QString &text);
 // Number written with the locale's decimal separator (no grouping), optional
-// exponent; blanks around it allowed. Throws "'%s' is not a valid floating
+// exponent; blanks around it allowed. Refused: "'%s' is not a valid floating
 // point value".
-[[nodiscard]] double strToFloat(const QString &text);
+[[nodiscard]] Expected<double> strToFloat(const QString &text);
 // A number for a decimal column that holds `places` decimals: as strToFloat,
 // and refused when it has more decimals than that, which the server would
 // round away without a word ("El valor '28,62345' tiene más de 4 decimales").
-[[nodiscard]] double strToDecimal(const QString &text, int places);
+[[nodiscard]] Expected<double> strToDecimal(const QString &text, int places);
 // Shortest general form with at most 15 significant digits and the locale's
 // decimal separator, no grouping: 3.29 -> "3,29", 40 -> "40".
 [[nodiscard]] QString floatToStr(double value);

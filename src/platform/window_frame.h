@@ -7,13 +7,14 @@
 #include <QScreen>
 #include <QWidget>
 
-enum class TitleButtons { SystemMenuOnly, SystemMenuAndMinimise };
+enum class TitleButtons { None, SystemMenuOnly, SystemMenuAndMinimise };
 
 inline void fixWindowFrame(QWidget *window, QSize size, TitleButtons buttons)
 {
     window->setFixedSize(size);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (buttons != TitleButtons::None)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (window->windowFlags().testFlag(Qt::Dialog))
         flags |= Qt::Dialog;
     if (buttons == TitleButtons::SystemMenuAndMinimise)

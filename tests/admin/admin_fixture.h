@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -26,12 +27,13 @@ protected:
         db = std::make_unique<TestDatabase>();
         dataModule = std::make_unique<TDataModule1>();
         dataModule->MyConnection1.setSettings(db->settings());
-        dataModule->MyConnection1.open();
+        ASSERT_TRUE(dataModule->MyConnection1.open().has_value());
+        data = std::make_unique<AdminDatabase>(dataModule->MyConnection1);
     }
     void TearDown() override
     {
-        Form_CONFIGURACION = nullptr;
         window.reset();
+        data.reset();
         dataModule.reset();
         db.reset();
     }
@@ -39,8 +41,8 @@ protected:
     // Creates and shows the window as the start window's command would.
     TForm_CONFIGURACION &openWindow()
     {
-        window = std::make_unique<TForm_CONFIGURACION>();
-        Form_CONFIGURACION = window.get();
+        window = std::make_unique<TForm_CONFIGURACION>(dataModule->MyConnection1);
+        EXPECT_TRUE(window->FormCreate().has_value());
         window->show();
         QApplication::setActiveWindow(window.get());
         return *window;
@@ -53,15 +55,20 @@ protected:
         return found;
     }
     template <class T = QWidget> T *control(const char *name) { return child<T>(window.get(), name); }
+    // Selects a row of a grid as a click does.
+    static void selectRow(QTableView *grid, int row)
+    {
+        grid->selectionModel()->setCurrentIndex(grid->model()->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
     QString text(const char *name) { return control<QLineEdit>(name)->text(); }
 
     // Runs body once the next modal dialog is up; closes it afterwards if the
     // body left it open, and says whether it was left open.
-    template <class Dialog>
-    void whenShown(Dialog *&global, std::function<void(Dialog &)> body, bool *leftOpen = nullptr)
+    template <class Dialog> void whenShown(std::function<void(Dialog &)> body, bool *leftOpen = nullptr)
     {
-        QTimer::singleShot(0, [&global, body, leftOpen] {
-            Dialog *dialog = global;
+        QTimer::singleShot(0, [body, leftOpen] {
+            auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             QApplication::setActiveWindow(dialog);
             body(*dialog);
@@ -77,5 +84,6 @@ protected:
     FakePlatform fake;
     std::unique_ptr<TestDatabase> db;
     std::unique_ptr<TDataModule1> dataModule;
+    std::unique_ptr<AdminDatabase> data; // for dialogs opened by the tests themselves
     std::unique_ptr<TForm_CONFIGURACION> window;
 };

@@ -172,7 +172,7 @@ TEST_F(CalendarTest, ClickingADayLocatesItOrStaysOnTheLastDayAndAnotherYearReLis
 TEST_F(CalendarTest, ClickingARowMovesTheCalendarWithoutReReadingTheList)
 {
     showTab();
-    QSignalSpy reread(&window->MyQuery5, &TMyQuery::resultChanged);
+    QSignalSpy reread(grid()->model(), &QAbstractItemModel::modelReset);
     const QModelIndex third = grid()->model()->index(2, 0);
     grid()->selectionModel()->setCurrentIndex(third, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     window->DBGrid2CellClick();
@@ -200,13 +200,14 @@ TEST_F(CalendarTest, MarkingAndUnmarkingLeaveTheNotaryListAsItWas)
 {
     db->exec(QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES ('GARCÍA, ANA'), ('LÓPEZ, LUIS')"));
     showTab();
-    window->MyQuery3.setCurrentRow(1);
-    QSignalSpy reread(&window->MyQuery3, &TMyQuery::resultChanged);
+    auto *notaries = control<QTableView>("DBGrid1");
+    selectRow(notaries, 1);
+    QSignalSpy reread(notaries->model(), &QAbstractItemModel::modelReset);
     doubleClickDay(QDate(2009, 3, 7));
     window->BitBtn7Click();
     EXPECT_EQ(reread.count(), 0);
-    EXPECT_EQ(window->MyQuery3.currentRow(), 1);
-    EXPECT_EQ(window->MyQuery3.recordCount(), 2);
+    EXPECT_EQ(notaries->selectionModel()->currentIndex().row(), 1);
+    EXPECT_EQ(notaries->model()->rowCount(), 2);
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 #include "admin/form_nuevogravamen.h"
 #include "admin/password_dialog.h"
 #include "admin_fixture.h"
+#include "test_database.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 
@@ -211,7 +213,6 @@ TEST_F(AdminTest, NewParametersAreStoredReportedAndTheWindowShowsItsYearAgain)
     control<QComboBox>("ComboBox1")->setCurrentIndex(0); // 2014 shown
     bool leftOpen = true;
     whenShown<TForm_nuevogravamen>(
-        Form_nuevogravamen,
         [&](TForm_nuevogravamen &d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("Nuevo Gravamen y Tipos"));
             EXPECT_EQ(d.size(), QSize(393, 371));
@@ -236,13 +237,13 @@ TEST_F(AdminTest, NewParametersAreStoredReportedAndTheWindowShowsItsYearAgain)
     // and lists the new year only when opened again.
     EXPECT_EQ(text("Edit_fintramo1"), QStringLiteral("5"));
     EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 1);
-    EXPECT_EQ(Form_nuevogravamen, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(AdminTest, GuardarWithAnEmptyFieldAsksForTheDataAndStoresNothing)
 {
     openWindow();
-    TForm_nuevogravamen d(window.get());
+    TForm_nuevogravamen d(*data, 0, 0, window.get());
     d.show();
     QApplication::setActiveWindow(&d);
     fill(d, k2015);
@@ -281,7 +282,7 @@ TEST_F(AdminTest, ANumberThatDoesNotConvertOrFitStopsGuardarWithNothingStored)
     };
     openWindow();
     for (const BadNumber &c : cases) {
-        TForm_nuevogravamen d(window.get());
+        TForm_nuevogravamen d(*data, 0, 0, window.get());
         d.show();
         fill(d, k2015);
         child<QLineEdit>(&d, c.field)->setText(QString::fromUtf8(c.value));
@@ -300,7 +301,7 @@ TEST_F(AdminTest, ANumberThatDoesNotConvertOrFitStopsGuardarWithNothingStored)
 TEST_F(AdminTest, ATakenYearIsRefusedOnLeavingTheYearButNotTowardsVolver)
 {
     openWindow();
-    TForm_nuevogravamen d(window.get());
+    TForm_nuevogravamen d(*data, 0, 0, window.get());
     d.show();
     QApplication::setActiveWindow(&d);
     auto *year = child<QLineEdit>(&d, "Edit_anodevengo");
@@ -329,7 +330,7 @@ TEST_F(AdminTest, ATakenYearIsRefusedOnLeavingTheYearButNotTowardsVolver)
 TEST_F(AdminTest, LeavingAnEmptyYearInModeNewIsAConversionError)
 {
     openWindow();
-    TForm_nuevogravamen d(window.get());
+    TForm_nuevogravamen d(*data, 0, 0, window.get());
     d.show();
     QApplication::setActiveWindow(&d);
     child(&d, "Edit_anodevengo")->setFocus();
@@ -344,8 +345,7 @@ TEST_F(AdminTest, ModificarLoadsTheRowAndStoresTheChange)
     db->exec(QStringLiteral("UPDATE configuracionplusvaliasdb SET TIPOTRAMO2 = 2.857"));
     openWindow();
     control<QComboBox>("ComboBox1")->setCurrentIndex(0);
-    whenShown<TForm_nuevogravamen>(Form_nuevogravamen, [&](TForm_nuevogravamen &d) {
-        EXPECT_EQ(d.modo, 1);
+    whenShown<TForm_nuevogravamen>([&](TForm_nuevogravamen &d) {
         EXPECT_EQ(child<QLineEdit>(&d, "Edit_anodevengo")->text(), QStringLiteral("2014"));
         EXPECT_EQ(child<QLineEdit>(&d, "Edit1")->text(), QStringLiteral("28,62"));
         EXPECT_EQ(child<QLineEdit>(&d, "Edit_fintramo3")->text(), QStringLiteral("15"));
@@ -374,8 +374,7 @@ TEST_F(AdminTest, ModificarOnAYearWithoutARowChangesNothingYetReportsSuccess)
     auto *years = control<QComboBox>("ComboBox1");
     years->setFocus();
     QTest::keyClicks(years, QStringLiteral("2010"));
-    whenShown<TForm_nuevogravamen>(Form_nuevogravamen, [&](TForm_nuevogravamen &d) {
-        EXPECT_EQ(d.idconfiguracion, 0);
+    whenShown<TForm_nuevogravamen>([&](TForm_nuevogravamen &d) {
         EXPECT_EQ(child<QLineEdit>(&d, "Edit_anodevengo")->text(), QString());
         EXPECT_EQ(child<QLineEdit>(&d, "Edit1")->text(), QStringLiteral("0"));
         EXPECT_EQ(child<QLineEdit>(&d, "Edit_fintramo2")->text(), QStringLiteral("0"));
@@ -396,11 +395,10 @@ TEST_F(AdminTest, ModifyingAYearIntoOneAlreadyStoredIsRefusedByTheServer)
                             "FINTRAMO3,TIPOTRAMO1,TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107) "
                             "VALUES (2013,28,5,10,15,3.2,2.9,2.8,2.8,40)"));
     openWindow();
-    TForm_nuevogravamen d(window.get());
-    d.modo = 1;
-    d.idconfiguracion = db->scalar(QStringLiteral("SELECT IDCONFIGURACIONPLUSVALIAS FROM configuracionplusvaliasdb "
-                                                  "WHERE ANODEVENGO=2013"))
-                            .toInt();
+    TForm_nuevogravamen d(*data, 1,
+                          db->scalar(QStringLiteral("SELECT IDCONFIGURACIONPLUSVALIAS FROM configuracionplusvaliasdb "
+                                                    "WHERE ANODEVENGO=2013"))
+                              .toInt());
     d.show();
     child<QLineEdit>(&d, "Edit_anodevengo")->setText(QStringLiteral("2014"));
     d.BitBtn2Click();
@@ -418,7 +416,7 @@ TEST_F(AdminTest, ModifyingAYearIntoOneAlreadyStoredIsRefusedByTheServer)
 TEST_F(AdminTest, AFailedInsertLeavesTheTableAndTheDialogAsTheyWere)
 {
     openWindow();
-    TForm_nuevogravamen d(window.get());
+    TForm_nuevogravamen d(*data, 0, 0, window.get());
     d.show();
     fill(d, k2015);
     child<QLineEdit>(&d, "Edit_anodevengo")->setText(QStringLiteral("2014")); // somebody stored it meanwhile
@@ -441,14 +439,13 @@ TEST_F(AdminTest, OpenAdministrationReportsAWindowThatCannotBeCreated)
     EXPECT_EQ(fake.dialogs.last().kind, Kind::Error);
     EXPECT_TRUE(fake.dialogs.last().text.contains(QStringLiteral("notariosdb")))
         << fake.dialogs.last().text.toStdString();
-    EXPECT_EQ(Form_CONFIGURACION, nullptr);
 }
 
 TEST(PasswordDialog, MasksThePasswordAndNamesTheServer)
 {
     ConnectionSettings s;
     s.socket = QStringLiteral("/tmp/x.sock");
-    PasswordDialog d(s);
+    PasswordDialog d(s, QStringLiteral("El servidor no ha aceptado la contraseña. Quedan 2 intentos."));
     auto *field = d.findChild<QLineEdit *>(QStringLiteral("password"));
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->echoMode(), QLineEdit::Password);
@@ -456,7 +453,71 @@ TEST(PasswordDialog, MasksThePasswordAndNamesTheServer)
     EXPECT_EQ(d.password(), QStringLiteral("s3cr'et"));
     const auto labels = d.findChildren<QLabel *>();
     ASSERT_FALSE(labels.isEmpty());
-    EXPECT_TRUE(labels.first()->text().contains(QStringLiteral("/tmp/x.sock")));
+    auto *notice = d.findChild<QLabel *>(QStringLiteral("notice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text(), QStringLiteral("El servidor no ha aceptado la contraseña. Quedan 2 intentos."));
+    EXPECT_TRUE(std::any_of(labels.cbegin(), labels.cend(),
+                            [](const QLabel *l) { return l->text().contains(QStringLiteral("/tmp/x.sock")); }));
+}
+
+// A wrong password asks again, three tries in all; a cancel ends quietly.
+TEST(LogIn, AWrongPasswordAsksAgainThreeTimesAtMost)
+{
+    SKIP_WITHOUT_TEST_DATABASE();
+    TestDatabase db;
+    const QString user = QStringLiteral("login_") + db.name();
+    db.exec(QStringLiteral("CREATE USER '%1'@'localhost' IDENTIFIED BY 'clave'").arg(user));
+    const auto dropUser = qScopeGuard([&] { db.exec(QStringLiteral("DROP USER '%1'@'localhost'").arg(user)); });
+    db.exec(QStringLiteral("GRANT SELECT ON %1.* TO '%2'@'localhost'").arg(db.name(), user));
+    struct Case {
+        const char *what;
+        std::vector<std::optional<QString>> answers;
+        std::optional<bool> outcome; // nothing: the last failure is reported
+    };
+    const QString wrong = QStringLiteral("mala");
+    const Case cases[] = {
+        {"right at once", {QStringLiteral("clave")}, true},
+        {"right at the third try", {wrong, wrong, QStringLiteral("clave")}, true},
+        {"three wrong ones", {wrong, wrong, wrong}, std::nullopt},
+        {"a cancel after a wrong one", {wrong, std::nullopt}, false},
+    };
+    const QStringList notices{QString(), QStringLiteral("El servidor no ha aceptado la contraseña. Quedan 2 intentos."),
+                              QStringLiteral("El servidor no ha aceptado la contraseña. Queda 1 intento.")};
+    for (const Case &c : cases) {
+        TMyConnection connection(QStringLiteral("login"));
+        ConnectionSettings settings = db.settings();
+        settings.user = user;
+        connection.setSettings(settings);
+        QStringList asked;
+        const auto result = logIn(connection, [&](const QString &notice) {
+            asked << notice;
+            return c.answers.at(asked.size() - 1);
+        });
+        EXPECT_EQ(asked, notices.first(int(c.answers.size()))) << c.what;
+        if (c.outcome) {
+            ASSERT_TRUE(result.has_value()) << c.what << ": " << result.error().message.toStdString();
+            EXPECT_EQ(*result, *c.outcome) << c.what;
+            EXPECT_EQ(connection.isOpen(), *c.outcome) << c.what;
+        } else {
+            ASSERT_FALSE(result.has_value()) << c.what;
+            EXPECT_TRUE(result.error().message.contains(QStringLiteral("Acceso denegado")))
+                << result.error().message.toStdString();
+        }
+    }
+
+    // A server that cannot be reached: no password would help, so no second try.
+    TMyConnection connection(QStringLiteral("login"));
+    ConnectionSettings nowhere = db.settings();
+    nowhere.socket += QStringLiteral(".none");
+    connection.setSettings(nowhere);
+    int asked = 0;
+    const auto result = logIn(connection, [&](const QString &) {
+        ++asked;
+        return std::optional<QString>(QStringLiteral("clave"));
+    });
+    EXPECT_EQ(asked, 1);
+    ASSERT_FALSE(result.has_value());
+    EXPECT_TRUE(result.error().message.startsWith(QStringLiteral("No se puede conectar")));
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "test_database.h"
 
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QCalendarWidget>
 #include <QTest>
@@ -42,7 +41,6 @@ protected:
     {
         bool leftOpen = false;
         whenShown<TForm_altanotarios>(
-            Form_altanotarios,
             [&](TForm_altanotarios &d) {
                 auto *field = child<QLineEdit>(&d, "Edit1");
                 EXPECT_EQ(QApplication::focusWidget(), field);
@@ -109,7 +107,7 @@ TEST_F(NotaryTest, AddingStoresTheNameAsTypedRefreshesTheListAndCloses)
     EXPECT_EQ(
         db->scalar(QStringLiteral("SELECT COUNT(*) FROM notariosdb WHERE nombrenotario='  BLANCO, ROSA '")).toInt(), 1);
     EXPECT_TRUE(listed().contains(QStringLiteral("  BLANCO, ROSA ")));
-    EXPECT_EQ(Form_altanotarios, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(NotaryTest, AnEmptyNameIsRefusedBlanksAreStoredAndNoStoresNothing)
@@ -140,7 +138,7 @@ TEST_F(NotaryTest, AfterASearchAddingReRunsThatSearch)
 TEST_F(NotaryTest, DeletingAsksThenRemovesTheSelectedNotaryAndRefreshes)
 {
     openWindow();
-    window->MyQuery3.setCurrentRow(2); // GARRIDO, LUIS
+    selectRow(control<QTableView>("DBGrid1"), 2); // GARRIDO, LUIS
     fake.dialogs.answers = {false};
     window->BitBtn2Click();
     EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("¿Está seguro de borrar el registro?"));
@@ -192,7 +190,6 @@ TEST_F(NotaryTest, ANameTooLongForTheServerIsRefusedAndTheDialogKeepsIt)
     const QString name(1000, u'A');
     bool leftOpen = false;
     whenShown<TForm_altanotarios>(
-        Form_altanotarios,
         [&](TForm_altanotarios &d) {
             child<QLineEdit>(&d, "Edit1")->setText(name);
             d.BitBtn1Click();
@@ -212,8 +209,8 @@ TEST_F(NotaryTest, ANameTooLongForTheServerIsRefusedAndTheDialogKeepsIt)
 TEST_F(NotaryTest, AServerMessageWithAccentsReadsAsTheServerWroteIt)
 {
     openWindow();
-    QSqlQuery readOnly(dataModule->MyConnection1.database());
-    ASSERT_TRUE(readOnly.exec(QStringLiteral("SET SESSION TRANSACTION READ ONLY")));
+    ASSERT_TRUE(
+        dataModule->MyConnection1.execute({{QStringLiteral("SET SESSION TRANSACTION READ ONLY")}, {}}).has_value());
     EXPECT_TRUE(addNotary(QStringLiteral("NUEVO, NOTARIO")));
     EXPECT_EQ(fake.dialogs.last().kind, Kind::Error);
     EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("La base de datos no ha aceptado la operación: No puedo "
@@ -233,9 +230,9 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     PrivateServer server;
     TDataModule1 dataModule;
     dataModule.MyConnection1.setSettings(server.settings());
-    dataModule.MyConnection1.open();
-    TForm_CONFIGURACION window;
-    Form_CONFIGURACION = &window;
+    ASSERT_TRUE(dataModule.MyConnection1.open().has_value());
+    TForm_CONFIGURACION window(dataModule.MyConnection1);
+    ASSERT_TRUE(window.FormCreate().has_value());
     auto *grid = window.findChild<QTableView *>(QStringLiteral("DBGrid2"));
     window.TabSheet3Show();
     EXPECT_EQ(grid->model()->rowCount(), 13);
@@ -265,7 +262,6 @@ TEST(AdminServerStopped, ActionsFailWhileTheServerIsDownAndWorkOnceItIsBack)
     EXPECT_EQ(fake.dialogs.last().text, QStringLiteral("El día seleccionado se ha marcado como inhábil"));
     EXPECT_EQ(grid->model()->rowCount(), 14); // only the second attempt stored the day
     EXPECT_TRUE(window.findChild<QPushButton *>(QStringLiteral("BitBtn7"))->isEnabled());
-    Form_CONFIGURACION = nullptr;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The shared connection: settings file, unreachable server, lost connection.
-#include "db/apperror.h"
+#include "db/admin_database.h"
 #include "db/connection.h"
 #include "db/query.h"
 #include "db/settings.h"
@@ -53,15 +53,14 @@ TEST(Connection, AnUnreachableServerIsReportedWithItsMessage)
     ConnectionSettings s;
     s.socket = dir.path() + QStringLiteral("/none.sock");
     connection.setSettings(s);
-    try {
-        connection.open();
-        FAIL() << "opened a missing socket";
-    } catch (const AppError &e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("No se puede conectar con el servidor de base de datos: ")))
-            << e.what();
-        EXPECT_TRUE(e.text().contains(QStringLiteral("none.sock"))) << e.what();
-    }
+    const auto opened = connection.open();
+    ASSERT_FALSE(opened.has_value());
+    const QString &text = opened.error().message;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("No se puede conectar con el servidor de base de datos: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("none.sock"))) << text.toStdString();
     EXPECT_FALSE(connection.isOpen());
+    EXPECT_FALSE(connection.accessDenied());
 }
 
 class ConnectionDb : public ::testing::Test {
@@ -69,18 +68,23 @@ protected:
     void SetUp() override { SKIP_WITHOUT_TEST_DATABASE(); }
 };
 
+int connectionId(TMyConnection &connection)
+{
+    const auto rows = connection.query({{QStringLiteral("SELECT CONNECTION_ID() AS id")}, {}});
+    return rows && !rows->rows.isEmpty() ? FieldValue::of(rows->rows.first(), QStringLiteral("ID")).asInteger() : 0;
+}
+
 TEST_F(ConnectionDb, AConnectionDroppedWhileIdleIsOpenedAgainByTheNextStatement)
 {
     TestDatabase db;
     TMyConnection connection(QStringLiteral("dropped"));
     connection.setSettings(db.settings());
-    TMyQuery q(connection);
-    q.setSql({QStringLiteral("SELECT CONNECTION_ID() AS id")});
-    q.open();
-    const int first = q.fieldByName(QStringLiteral("id")).asInteger();
+    const int first = connectionId(connection);
+    ASSERT_GT(first, 0);
     db.exec(QStringLiteral("KILL CONNECTION %1").arg(first));
-    q.refresh();
-    EXPECT_NE(q.fieldByName(QStringLiteral("id")).asInteger(), first);
+    const int second = connectionId(connection);
+    EXPECT_GT(second, 0);
+    EXPECT_NE(second, first);
 }
 
 TEST_F(ConnectionDb, AStatementFailsWhileTheServerIsStoppedAndWorksOnceItIsBack)
@@ -90,32 +94,23 @@ TEST_F(ConnectionDb, AStatementFailsWhileTheServerIsStoppedAndWorksOnceItIsBack)
     PrivateServer server;
     TMyConnection connection(QStringLiteral("restarted"));
     connection.setSettings(server.settings());
-    TMyQuery insert(connection);
-    insert.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
-    insert.setParamString(QStringLiteral("Pnombrenotario"), QStringLiteral("ANTES, ANA"));
-    insert.execute();
+    AdminDatabase data(connection);
+    ASSERT_TRUE(data.addNotary(QStringLiteral("ANTES, ANA")).has_value());
 
     server.stop();
-    insert.setParamString(QStringLiteral("Pnombrenotario"), QStringLiteral("DURANTE, DAVID"));
-    try {
-        insert.execute();
-        FAIL() << "executed with the server stopped";
-    } catch (const AppError &e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("No se puede conectar")) ||
-                    e.text().startsWith(QStringLiteral("Se ha perdido la conexión")))
-            << e.what();
-    }
+    const auto refused = data.addNotary(QStringLiteral("DURANTE, DAVID"));
+    ASSERT_FALSE(refused.has_value());
+    EXPECT_TRUE(refused.error().message.startsWith(QStringLiteral("No se puede conectar")) ||
+                refused.error().message.startsWith(QStringLiteral("Se ha perdido la conexión")))
+        << refused.error().message.toStdString();
 
     server.start();
-    insert.setParamString(QStringLiteral("Pnombrenotario"), QStringLiteral("DESPUÉS, DIEGO"));
-    insert.execute();
+    ASSERT_TRUE(data.addNotary(QStringLiteral("DESPUÉS, DIEGO")).has_value());
     TMyQuery list(connection);
-    list.setSql({QStringLiteral("select * from notariosdb"), QStringLiteral("order by nombrenotario asc")});
-    list.open();
+    ASSERT_TRUE(data.allNotaries(list).has_value());
     ASSERT_EQ(list.recordCount(), 2);
-    EXPECT_EQ(list.fieldByName(QStringLiteral("nombrenotario")).asString(), QStringLiteral("ANTES, ANA"));
-    list.next();
-    EXPECT_EQ(list.fieldByName(QStringLiteral("nombrenotario")).asString(), QStringLiteral("DESPUÉS, DIEGO"));
+    EXPECT_EQ(list.valueAt(1, list.columnIndex(QStringLiteral("nombrenotario"))).asString(),
+              QStringLiteral("DESPUÉS, DIEGO"));
 }
 
 TEST_F(ConnectionDb, AServerWithoutStrictModeStillRefusesAValueThatDoesNotFit)
@@ -125,23 +120,21 @@ TEST_F(ConnectionDb, AServerWithoutStrictModeStillRefusesAValueThatDoesNotFit)
     PrivateServer server;
     TMyConnection connection(QStringLiteral("lax"));
     connection.setSettings(server.settings());
-    TMyQuery q(connection);
-    q.setSql({QStringLiteral("SET GLOBAL sql_mode = ''")});
-    q.execute();
+    ASSERT_TRUE(connection.execute({{QStringLiteral("SET GLOBAL sql_mode = ''")}, {}}).has_value());
     connection.close(); // the next session starts with the server's lax default
 
-    q.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
-    q.setParamString(QStringLiteral("Pnombrenotario"), QString(1000, u'A'));
-    EXPECT_THROW(q.execute(), AppError);
-    q.setSql({QStringLiteral("UPDATE configuracionplusvaliasdb SET TIPOGRAVAMEN = :PTIPOGRAVAMEN")});
-    q.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), 1e9);
-    EXPECT_THROW(q.execute(), AppError);
+    AdminDatabase data(connection);
+    EXPECT_FALSE(data.addNotary(QString(1000, u'A')).has_value());
+    const auto id = data.identifierOfAYear(QStringLiteral("2014"));
+    ASSERT_TRUE(id.has_value());
+    EXPECT_FALSE(data.updateYear(*id, {2014, 1e9, {5, 10, 15}, {3.29, 2.97, 2.86, 2.86}, 40}).has_value());
 
-    q.setSql({QStringLiteral("SELECT (SELECT COUNT(*) FROM notariosdb) AS n, MAX(TIPOGRAVAMEN) AS rate "
-                             "FROM configuracionplusvaliasdb")});
-    q.open();
-    EXPECT_EQ(q.fieldByName(QStringLiteral("n")).asInteger(), 0);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("rate")).asString(), QStringLiteral("28,62"));
+    TMyQuery notaries(connection);
+    ASSERT_TRUE(data.allNotaries(notaries).has_value());
+    EXPECT_EQ(notaries.recordCount(), 0);
+    const auto stored = data.parametersOfAYear(QStringLiteral("2014"));
+    ASSERT_TRUE(stored.has_value() && stored->has_value());
+    EXPECT_EQ((*stored)->tipogravamen, 28.62);
 }
 
 } // namespace

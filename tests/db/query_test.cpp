@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Statement objects against a real MariaDB (skipped without one).
-#include "db/apperror.h"
+// The administration statements and the lists shown in grids, against a
+// real MariaDB (skipped without one).
+#include "db/admin_database.h"
 #include "db/connection.h"
 #include "db/datasource.h"
 #include "db/query.h"
@@ -14,28 +15,6 @@
 
 namespace {
 
-// Parameters are taken from the text; no server needed.
-TEST(QueryText, TakesParametersFromTheTextOutsideQuotes)
-{
-    TMyConnection connection(QStringLiteral("text-only"));
-    TMyQuery q(connection);
-    q.setSql({QStringLiteral("select ':NOTAPARAM', \"x:y\" from t"), QStringLiteral("where a = :PA and b=:pB"),
-              QStringLiteral("and c = :pa and d::date")});
-    EXPECT_EQ(q.paramNames(), (QStringList{QStringLiteral("PA"), QStringLiteral("pB")}));
-}
-
-TEST(QueryText, ABoundValueSurvivesFurtherLines)
-{
-    TMyConnection connection(QStringLiteral("text-only"));
-    TMyQuery q(connection);
-    q.clearSql();
-    q.addSql(QStringLiteral("Update t set A=:PA,"));
-    q.setParamInteger(QStringLiteral("PA"), 7);
-    q.addSql(QStringLiteral("B=:PB"));
-    EXPECT_EQ(q.paramNames(), (QStringList{QStringLiteral("PA"), QStringLiteral("PB")}));
-    EXPECT_THROW(q.setParamInteger(QStringLiteral("PC"), 1), AppError);
-}
-
 class QueryDb : public ::testing::Test {
 protected:
     void SetUp() override
@@ -44,34 +23,39 @@ protected:
         db = std::make_unique<TestDatabase>();
         connection = std::make_unique<TMyConnection>(QStringLiteral("query-test"));
         connection->setSettings(db->settings());
-        connection->open();
+        ASSERT_TRUE(connection->open().has_value());
+        data = std::make_unique<AdminDatabase>(*connection);
     }
     void TearDown() override
     {
+        data.reset();
         connection.reset();
         db.reset();
     }
+    void addNotaries(const QString &values)
+    {
+        db->exec(QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES ") + values);
+    }
     std::unique_ptr<TestDatabase> db;
     std::unique_ptr<TMyConnection> connection;
+    std::unique_ptr<AdminDatabase> data;
 };
+
+TaxYearRow year2015()
+{
+    return {2015, 30, {4, 9, 14}, {3.7, 3.5, 3.2, 3}, 50.5};
+}
 
 TEST_F(QueryDb, SeedHoldsThe2014ParametersAndNoSunday)
 {
-    TMyQuery q(*connection);
-    q.setSql(
-        {QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
-    q.setParamString(QStringLiteral("PANODEVENGO"), QStringLiteral("2014"));
-    q.open();
-    ASSERT_EQ(q.recordCount(), 1);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("FINTRAMO1")).asInteger(), 5);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("FINTRAMO2")).asInteger(), 10);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("FINTRAMO3")).asInteger(), 15);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO1")).asString(), QStringLiteral("3,29"));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO2")).asString(), QStringLiteral("2,97"));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO4")).asString(), QStringLiteral("2,86"));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOGRAVAMEN")).asCurrency(), Currency::fromRaw(286200));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("COEFICIENTEREDUCTOR107")).asCurrency().toPlainText(), QStringLiteral("40"));
-    EXPECT_DOUBLE_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO3")).asFloat(), 2.86);
+    EXPECT_EQ(data->yearList(), QStringList{QStringLiteral("2014")});
+    const auto stored = data->parametersOfAYear(QStringLiteral("2014"));
+    ASSERT_TRUE(stored.has_value() && stored->has_value());
+    const TaxYearRow &row = **stored;
+    EXPECT_EQ(row.fintramo, (std::array{5, 10, 15}));
+    EXPECT_EQ(row.tipotramo, (std::array{3.29, 2.97, 2.86, 2.86}));
+    EXPECT_EQ(row.tipogravamen, 28.62);
+    EXPECT_EQ(row.coeficientereductor107, 40);
 
     EXPECT_EQ(db->count(QStringLiteral("calendarioinhabildb")), 76);
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM calendarioinhabildb WHERE DAYOFWEEK(fechainhabil) = 1"))
@@ -83,166 +67,127 @@ TEST_F(QueryDb, SeedHoldsThe2014ParametersAndNoSunday)
         0);
 }
 
-TEST_F(QueryDb, TableNamesInCapitalsAndLowerCaseReachTheSameTable)
+TEST_F(QueryDb, AYearWithoutARowReadsAsNothing)
 {
-    TMyQuery insert(*connection);
-    insert.setSql({QStringLiteral("INSERT INTO NOTARIOSDB (nombrenotario) VALUES (:P)")});
-    insert.setParamString(QStringLiteral("P"), QStringLiteral("GARCÍA, ANA"));
-    insert.execute();
-    TMyQuery q(*connection);
-    q.setSql({QStringLiteral("select * from notariosdb")});
-    q.open();
-    ASSERT_EQ(q.recordCount(), 1);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("NOMBRENOTARIO")).asString(), QStringLiteral("GARCÍA, ANA"));
-    EXPECT_GT(q.fieldByName(QStringLiteral("IDNOTARIO")).asInteger(), 0); // assigned by the server
-}
-
-TEST_F(QueryDb, ColumnsAreFoundWithoutRegardToCase)
-{
-    TMyQuery q(*connection);
-    q.setSql({QStringLiteral("select * from CONFIGURACIONPLUSVALIASDB"), QStringLiteral("order by ANODEVENGO desc")});
-    q.open();
-    EXPECT_EQ(q.fieldByName(QStringLiteral("anodevengo")).asString(), QStringLiteral("2014"));
-    q.setSql({QStringLiteral("SELECT * FROM calendarioinhabildb"), QStringLiteral("where anoinhabil = :panoinhabil"),
-              QStringLiteral("order by fechainhabil asc")});
-    q.setParamInteger(QStringLiteral("panoinhabil"), 2014);
-    q.open();
-    EXPECT_EQ(q.recordCount(), 14);
-    EXPECT_EQ(q.fieldByName(QStringLiteral("FECHAINHABIL")).asString(), QStringLiteral("01/01/2014"));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("FechaInhabil")).asDateTime(), TDateTime::fromYmd(2014, 1, 1));
-    EXPECT_THROW((void)q.fieldByName(QStringLiteral("nocolumn")), AppError);
-}
-
-TEST_F(QueryDb, AnEmptyResultReadsAsNull)
-{
-    TMyQuery q(*connection);
-    q.setSql(
-        {QStringLiteral("SELECT * FROM CONFIGURACIONPLUSVALIASDB"), QStringLiteral("WHERE ANODEVENGO = :PANODEVENGO")});
+    const auto nothing = [](const Expected<std::optional<TaxYearRow>> &row) { return row && !row->has_value(); };
     for (const QString &year : {QStringLiteral("2013"), QStringLiteral("201"), QString()}) {
-        q.setParamString(QStringLiteral("PANODEVENGO"), year);
-        q.open();
-        EXPECT_TRUE(q.eof());
-        EXPECT_EQ(q.recordCount(), 0);
-        EXPECT_EQ(q.fieldByName(QStringLiteral("FINTRAMO1")).asInteger(), 0);
-        EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOTRAMO1")).asString(), QString());
-        EXPECT_EQ(q.fieldByName(QStringLiteral("TIPOGRAVAMEN")).asCurrency(), Currency());
-        EXPECT_EQ(q.fieldByName(QStringLiteral("COEFICIENTEREDUCTOR107")).asFloat(), 0.0);
+        EXPECT_TRUE(nothing(data->parametersOfAYear(year))) << year.toStdString();
+        EXPECT_EQ(data->identifierOfAYear(year), 0) << year.toStdString();
     }
+    EXPECT_EQ(data->yearTaken(2013), 0);
+    EXPECT_TRUE(nothing(data->rowByIdentifier(0)));
 }
 
-TEST_F(QueryDb, InsertGetsAnIdentifierAndUpdateBindsEveryKind)
+TEST_F(QueryDb, AStoredYearIsFoundByItsYearAndByTheIdentifierTheServerGaveIt)
 {
-    TMyQuery q(*connection);
-    q.setSql({QStringLiteral("Insert into configuracionplusvaliasdb"),
-              QStringLiteral("(ANODEVENGO,TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,TIPOTRAMO1,TIPOTRAMO2,TIPOTRAMO3,"
-                             "TIPOTRAMO4,COEFICIENTEREDUCTOR107)"),
-              QStringLiteral(" values (:PANODEVENGO,:PTIPOGRAVAMEN,:PFINTRAMO1,:PFINTRAMO2,:PFINTRAMO3,:PTIPOTRAMO1,"
-                             ":PTIPOTRAMO2,:PTIPOTRAMO3,:PTIPOTRAMO4,:PCOEFICIENTEREDUCTOR107)")});
-    q.setParamInteger(QStringLiteral("PANODEVENGO"), 2015);
-    q.setParamFloat(QStringLiteral("PTIPOGRAVAMEN"), 30);
-    q.setParamInteger(QStringLiteral("PFINTRAMO1"), 4);
-    q.setParamInteger(QStringLiteral("PFINTRAMO2"), 9);
-    q.setParamInteger(QStringLiteral("PFINTRAMO3"), 14);
-    q.setParamFloat(QStringLiteral("PTIPOTRAMO1"), 3.7);
-    q.setParamFloat(QStringLiteral("PTIPOTRAMO2"), 3.5);
-    q.setParamFloat(QStringLiteral("PTIPOTRAMO3"), 3.2);
-    q.setParamFloat(QStringLiteral("PTIPOTRAMO4"), 3);
-    q.setParamFloat(QStringLiteral("PCOEFICIENTEREDUCTOR107"), 50.5);
-    q.execute();
-    const int id = db->scalar(QStringLiteral("SELECT IDCONFIGURACIONPLUSVALIAS FROM configuracionplusvaliasdb "
-                                             "WHERE ANODEVENGO=2015"))
-                       .toInt();
-    EXPECT_GT(id, 1);
-    EXPECT_EQ(db->scalar(QStringLiteral(
-                             "SELECT CAST(TIPOTRAMO1 AS CHAR) FROM configuracionplusvaliasdb WHERE ANODEVENGO=2015"))
+    ASSERT_TRUE(data->insertYear(year2015()).has_value());
+    const auto id = data->identifierOfAYear(QStringLiteral("2015"));
+    ASSERT_TRUE(id.has_value());
+    EXPECT_GT(*id, 1);
+    EXPECT_EQ(data->yearTaken(2015), 1);
+    EXPECT_EQ(data->yearList(), (QStringList{QStringLiteral("2015"), QStringLiteral("2014")}));
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT CONCAT_WS('/',TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,TIPOTRAMO1,"
+                                        "TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107) FROM "
+                                        "configuracionplusvaliasdb WHERE ANODEVENGO=2015"))
                   .toString(),
-              QStringLiteral("3.7000"));
+              QStringLiteral("30.0000/4/9/14/3.7000/3.5000/3.2000/3.0000/50.5000"));
 
-    TMyQuery day(*connection);
-    day.setSql({QStringLiteral("Insert into calendarioinhabildb"),
-                QStringLiteral("(fechainhabil,anoinhabil) values (:pfechainhabil,:panoinhabil)")});
-    day.setParamDate(QStringLiteral("pfechainhabil"), QDate(2015, 3, 19));
-    day.setParamInteger(QStringLiteral("panoinhabil"), 2015);
-    day.execute();
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT anoinhabil FROM calendarioinhabildb WHERE fechainhabil='2015-03-19'"))
-                  .toInt(),
-              2015);
+    TaxYearRow changed = year2015();
+    changed.anodevengo = 2016;
+    changed.tipotramo[3] = 2.8571;
+    ASSERT_TRUE(data->updateYear(*id, changed).has_value());
+    const auto row = data->rowByIdentifier(*id);
+    ASSERT_TRUE(row.has_value() && row->has_value());
+    EXPECT_EQ((*row)->anodevengo, 2016);
+    EXPECT_EQ((*row)->tipotramo[3], 2.8571);
+    EXPECT_EQ(data->yearTaken(2015), 0);
 }
 
 TEST_F(QueryDb, ASecondRowForOneYearIsRefusedAndNothingIsStored)
 {
-    TMyQuery q(*connection);
-    q.setSql(
-        {QStringLiteral("Insert into configuracionplusvaliasdb (ANODEVENGO,TIPOGRAVAMEN,FINTRAMO1,FINTRAMO2,FINTRAMO3,"
-                        "TIPOTRAMO1,TIPOTRAMO2,TIPOTRAMO3,TIPOTRAMO4,COEFICIENTEREDUCTOR107)"),
-         QStringLiteral(" values (:Y,1,1,2,3,1,1,1,1,1)")});
-    q.setParamInteger(QStringLiteral("Y"), 2014);
-    try {
-        q.execute();
-        FAIL() << "a second 2014 row was stored";
-    } catch (const AppError &e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("La base de datos no ha aceptado la operación: "))) << e.what();
-        EXPECT_TRUE(e.text().contains(QStringLiteral("2014"))) << e.what();
-    }
+    TaxYearRow again = year2015();
+    again.anodevengo = 2014;
+    const auto refused = data->insertYear(again);
+    ASSERT_FALSE(refused.has_value());
+    EXPECT_TRUE(refused.error().message.startsWith(QStringLiteral("La base de datos no ha aceptado la operación: ")))
+        << refused.error().message.toStdString();
+    EXPECT_TRUE(refused.error().message.contains(QStringLiteral("2014")));
     EXPECT_EQ(db->count(QStringLiteral("configuracionplusvaliasdb")), 1);
 }
 
-TEST_F(QueryDb, LocateMovesToTheDayOrLeavesTheCurrentRow)
+TEST_F(QueryDb, DaysAreMarkedWithTheirYearListedInOrderAndUnmarked)
 {
-    TMyQuery q(*connection);
-    q.setSql({QStringLiteral("SELECT * FROM calendarioinhabildb"), QStringLiteral("where anoinhabil = :panoinhabil"),
-              QStringLiteral("order by fechainhabil asc")});
-    q.setParamInteger(QStringLiteral("panoinhabil"), 2009);
-    q.open();
-    q.last();
-    EXPECT_EQ(q.fieldByName(QStringLiteral("fechainhabil")).asDate(), QDate(2009, 12, 25));
-    EXPECT_FALSE(q.locate(QStringLiteral("fechainhabil"), QDate(2009, 3, 3)));
-    EXPECT_EQ(q.fieldByName(QStringLiteral("fechainhabil")).asDate(), QDate(2009, 12, 25));
-    EXPECT_TRUE(q.locate(QStringLiteral("fechainhabil"), QDate(2009, 2, 28)));
-    EXPECT_EQ(q.currentRow(), 2);
-    q.next();
-    EXPECT_EQ(q.fieldByName(QStringLiteral("fechainhabil")).asDate(), QDate(2009, 4, 9));
+    ASSERT_TRUE(data->markDay(QDate(2015, 3, 19)).has_value());
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT anoinhabil FROM calendarioinhabildb WHERE fechainhabil='2015-03-19'"))
+                  .toInt(),
+              2015);
+    EXPECT_EQ(data->dayMarked(QDate(2015, 3, 19)), 1);
+    EXPECT_FALSE(data->markDay(QDate(2015, 3, 19)).has_value()); // one row per day
+
+    TMyQuery list(*connection);
+    ASSERT_TRUE(data->daysOfAYear(list, 2009).has_value());
+    EXPECT_EQ(list.recordCount(), 13);
+    EXPECT_EQ(list.fieldByName(QStringLiteral("FECHAINHABIL")).asString(), QStringLiteral("01/01/2009"));
+    list.last();
+    EXPECT_EQ(list.fieldByName(QStringLiteral("fechainhabil")).asDate(), QDate(2009, 12, 25));
+    EXPECT_FALSE(list.locate(QStringLiteral("fechainhabil"), QDate(2009, 3, 3)));
+    EXPECT_EQ(list.currentRow(), 12);
+    EXPECT_TRUE(list.locate(QStringLiteral("fechainhabil"), QDate(2009, 2, 28)));
+    EXPECT_EQ(list.currentRow(), 2);
+
+    ASSERT_TRUE(data->unmarkDay(QDate(2009, 2, 28)).has_value());
+    EXPECT_EQ(data->dayMarked(QDate(2009, 2, 28)), 0);
 }
 
-TEST_F(QueryDb, RefreshRunsTheStatementAgainWithItsParameters)
+TEST_F(QueryDb, NotariesAreListedSearchedByTheirBeginningAddedAndDeleted)
 {
+    addNotaries(QStringLiteral("('PÉREZ, JUAN'), ('GARCÍA, ANA'), ('GARRIDO, LUIS')"));
     TMyQuery list(*connection);
-    list.setSql(
-        {QStringLiteral("SELECT * FROM NOTARIOSDB"), QStringLiteral("WHERE NOMBRENOTARIO like :PNOMBRENOTARIO")});
-    list.setParamString(QStringLiteral("PNOMBRENOTARIO"), QStringLiteral("GAR%"));
-    list.open();
-    EXPECT_EQ(list.recordCount(), 0);
-    db->exec(QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES ('GARCÍA, ANA'), ('LÓPEZ, LUIS')"));
-    QSignalSpy spy(&list, &TMyQuery::resultChanged);
-    list.refresh();
-    EXPECT_EQ(spy.count(), 1);
-    ASSERT_EQ(list.recordCount(), 1);
-    EXPECT_EQ(list.fieldByName(QStringLiteral("nombrenotario")).asString(), QStringLiteral("GARCÍA, ANA"));
+    const auto names = [&] {
+        QStringList listed;
+        for (int row = 0; row < list.recordCount(); ++row)
+            listed << list.valueAt(row, list.columnIndex(QStringLiteral("nombrenotario"))).asString();
+        return listed;
+    };
+    ASSERT_TRUE(data->notaryListAtCreation(list).has_value());
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("GARCÍA, ANA"), QStringLiteral("GARRIDO, LUIS"),
+                                    QStringLiteral("PÉREZ, JUAN")}));
+    ASSERT_TRUE(data->notarySearch(list, QStringLiteral("GAR")).has_value());
+    EXPECT_EQ(list.recordCount(), 2);
+    // The table is named in capitals by one statement, in lower case by the other.
+    ASSERT_TRUE(data->addNotary(QStringLiteral("GARZÓN, ELENA")).has_value());
+    ASSERT_TRUE(list.refresh().has_value()); // the same search again
+    EXPECT_EQ(list.recordCount(), 3);
+    ASSERT_TRUE(data->allNotaries(list).has_value());
+    EXPECT_EQ(list.recordCount(), 4);
+    EXPECT_GT(list.fieldByName(QStringLiteral("IDNOTARIO")).asInteger(), 0); // assigned by the server
+    ASSERT_TRUE(data->deleteNotary(list.fieldByName(QStringLiteral("idnotario")).asInteger()).has_value());
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM notariosdb WHERE nombrenotario='GARCÍA, ANA'")).toInt(),
+              0);
 }
 
-TEST_F(QueryDb, AFailedOpenLeavesTheListClosedAndItsGridEmpty)
+TEST_F(QueryDb, AFailedListIsLeftEmptyAndItsGridToo)
 {
+    addNotaries(QStringLiteral("('A'), ('B')"));
     TMyQuery list(*connection);
-    list.setSql({QStringLiteral("select * from notariosdb")});
-    db->exec(QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES ('A'), ('B')"));
-    list.open();
     TDataSource source(list, {{QStringLiteral("nombrenotario"), QStringLiteral("Apellidos, Nombre")}});
+    ASSERT_TRUE(data->allNotaries(list).has_value());
     EXPECT_EQ(source.rowCount(), 2);
-    list.setSql({QStringLiteral("select * from tabla_que_no_existe")});
-    EXPECT_EQ(source.rowCount(), 0); // a new text closes the result
-    EXPECT_THROW(list.open(), AppError);
-    EXPECT_FALSE(list.isActive());
+    db->exec(QStringLiteral("RENAME TABLE notariosdb TO notariosdb_aparte"));
+    QSignalSpy reset(&source, &QAbstractItemModel::modelReset);
+    EXPECT_FALSE(list.refresh().has_value());
+    EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(source.rowCount(), 0);
-    EXPECT_EQ(db->count(QStringLiteral("notariosdb")), 2);
+    EXPECT_TRUE(list.fieldByName(QStringLiteral("idnotario")).isNull());
+    EXPECT_EQ(list.fieldByName(QStringLiteral("idnotario")).asInteger(), 0);
 }
 
 TEST_F(QueryDb, TheGridSelectionFollowsTheCurrentRowAndTheReverse)
 {
-    db->exec(QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES ('C'), ('A'), ('B')"));
+    addNotaries(QStringLiteral("('C'), ('A'), ('B')"));
     TMyQuery list(*connection);
-    list.setSql({QStringLiteral("select * from notariosdb"), QStringLiteral("order by nombrenotario asc")});
     TDataSource source(list, {{QStringLiteral("nombrenotario"), QStringLiteral("Apellidos, Nombre")}});
-    list.open();
+    ASSERT_TRUE(data->allNotaries(list).has_value());
     ASSERT_EQ(source.rowCount(), 3);
     EXPECT_EQ(source.data(source.index(1, 0)).toString(), QStringLiteral("B"));
     EXPECT_EQ(source.selectionModel()->currentIndex().row(), 0);
@@ -257,13 +202,10 @@ TEST_F(QueryDb, TheGridSelectionFollowsTheCurrentRowAndTheReverse)
     EXPECT_EQ(source.headerData(2, Qt::Vertical).toString(), QString());
 }
 
-TEST_F(QueryDb, QuotesAndMetacharactersInValuesAreStoredLiterally)
+TEST_F(QueryDb, QuotesAndPlaceholdersInValuesAreStoredLiterally)
 {
-    const QString name = QStringLiteral("O'BRIEN \"EL\\N\"; DROP TABLE notariosdb; -- :PX");
-    TMyQuery q(*connection);
-    q.setSql({QStringLiteral("INSERT INTO notariosdb (nombrenotario) VALUES (:Pnombrenotario)")});
-    q.setParamString(QStringLiteral("Pnombrenotario"), name);
-    q.execute();
+    const QString name = QStringLiteral("O'BRIEN \"EL\\N\"; DROP TABLE notariosdb; -- :PX ?");
+    ASSERT_TRUE(data->addNotary(name).has_value());
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT nombrenotario FROM notariosdb")).toString(), name);
 }
 

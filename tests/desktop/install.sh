@@ -4,23 +4,12 @@
 # desktop's own validators accept, the icon each entry names, and a manual page
 # that documents every option of plusvalia-calc.
 #   install.sh BUILDDIR
-# Exits 77 (skipped) when a validator is missing, unless
-# PLUSVALIA_REQUIRE_DESKTOP=1 (test.sh sets it).
+# Skipped (77) when a tool is missing, unless test.sh asks for them.
 set -euo pipefail
 build=$1
 
-for tool in desktop-file-validate appstreamcli; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "Falta $tool: no se pueden validar las entradas del menú." >&2
-    [[ ${PLUSVALIA_REQUIRE_DESKTOP:-0} == 1 ]] && exit 1
-    exit 77
-  fi
-done
-
-fail() {
-  echo "FALLO: $*" >&2
-  exit 1
-}
+. "$(dirname "$0")/common.sh"
+require desktop-file-validate appstreamcli file
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/plusvalia-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT

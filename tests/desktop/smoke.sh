@@ -3,52 +3,64 @@
 # The real programs on a private X server (Xvfb, Qt's xcb platform), driven by
 # real key events (xdotool): what only a real display shows.
 #   smoke.sh simulator|admin BINDIR
-# Exits 77 (skipped) when a tool is missing, unless PLUSVALIA_REQUIRE_DESKTOP=1
-# (test.sh sets it), which makes that a failure.
+# Skipped (77) when a tool is missing, unless test.sh asks for them.
 set -euo pipefail
 scenario=$1
 bin=$2
 
-for tool in Xvfb xdotool import convert tesseract; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "Falta $tool: no se pueden probar las ventanas en un servidor X." >&2
-    [[ ${PLUSVALIA_REQUIRE_DESKTOP:-0} == 1 ]] && exit 1
-    exit 77
-  fi
-done
-
-fail() {
-  echo "FALLO: $*" >&2
-  exit 1
-}
+. "$(dirname "$0")/common.sh"
+require Xvfb xdotool import convert tesseract
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/plusvalia-desktop.XXXXXX")
 pids=()
-# The programs first, then their X server.
+# The programs first, then their X server, whose messages a failure shows.
 cleanup() {
+  local status=$? i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     { kill "${pids[i]}" && wait "${pids[i]}"; } 2>/dev/null || true
   done
+  ((status == 0)) || cat "$work/xvfb.log" >&2 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Polls a command for up to 20 s.
+# Polls a command for up to 20 s, while the program under test ($app) runs.
 wait_for() {
-  local what=$1
+  local what=$1 end=$((SECONDS + 20))
   shift
-  for ((i = 0; i < 400; i++)); do
-    "$@" && return 0
+  until "$@"; do
+    [[ -z ${app:-} ]] || kill -0 "$app" 2>/dev/null || fail "el programa ha terminado: $what"
+    ((SECONDS < end)) || fail "$what"
     sleep 0.05
   done
-  fail "$what"
 }
 
-# Xvfb picks a free display itself, so tests can run side by side.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for "el servidor X no arranca" test -s "$work/display"
-export DISPLAY=":$(<"$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
+# A private X server, so tests can run side by side. Xvfb's lock file decides
+# who holds a display number (-displayfd takes no lock, and two servers could
+# end up sharing one); the server is ready once it holds the lock and answers.
+start_x_server() {
+  local n pid end try
+  for ((try = 0; try < 20; try++)); do
+    n=$((RANDOM % 900 + 100))
+    # -noreset: the last client leaving would reset the server while the
+    # next one connects.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
+    pid=$!
+    pids+=("$pid")
+    end=$((SECONDS + 20))
+    until [[ $(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock") == "$pid" ]] &&
+      DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; do
+      kill -0 "$pid" 2>/dev/null || continue 2 # the number was taken
+      ((SECONDS < end)) || fail "el servidor X no arranca"
+      sleep 0.05
+    done
+    export DISPLAY=":$n"
+    return
+  done
+  fail "no hay un número de pantalla libre"
+}
+start_x_server
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
 
 # find_window REGEX: the id of the visible window whose title matches, in $window.
 find_window() {
@@ -69,18 +81,21 @@ press() {
   xdotool windowfocus --sync "$1"
   xdotool key "${@:2}"
 }
-# Reads a window's text as a user sees it (enlarged so the recognizer reads
-# small dialog text).
-window_text() {
-  import -window "$1" "$work/window.png"
-  convert "$work/window.png" -resize 300% "$work/window-large.png"
-  tesseract "$work/window-large.png" - --psm 6 2>/dev/null
+# reads WINDOW PATTERN: the window's text, as a user sees it, matches; in $text.
+# It is read from the screen (enlarged, so that the recognizer reads dialog
+# text), and a window just mapped may not be painted yet.
+reads() {
+  import -window "$1" "$work/window.png" &&
+    convert "$work/window.png" -resize 300% "$work/window-large.png" &&
+    text=$(tesseract "$work/window-large.png" - --psm 6 2>/dev/null) &&
+    grep -q "$2" <<<"$text"
 }
 
 case $scenario in
 simulator)
   "$bin/plusvalia" &
-  pids+=($!)
+  app=$!
+  pids+=("$app")
   expect_window '^ZUMERA-Simulador' 'ZUMERA-Simulador I.I.V.T.N.U. '
   press "$window" alt+c
   expect_window '^Simulador I\.I\.V\.T\.N\.U\.' 'Simulador I.I.V.T.N.U.'
@@ -89,9 +104,8 @@ simulator)
   # The results sheet with no cadastral value: the mandatory-input error.
   press "$window" ctrl+Tab
   expect_window '^Error' 'Error'
-  text=$(window_text "$window")
+  wait_for "el mensaje no habla del valor catastral" reads "$window" 'valor catastral'
   echo "$text"
-  grep -q 'valor catastral' <<<"$text" || fail "el mensaje no habla del valor catastral"
   grep -qw 'Aceptar' <<<"$text" || fail "el botón no dice «Aceptar»"
   press "$window" Return
   wait_for "el mensaje no se cierra con Intro" gone '^Error$'
@@ -99,12 +113,16 @@ simulator)
 admin)
   export HOME="$work" XDG_CONFIG_HOME="$work/config"
   "$bin/plusvalia-admin" &
-  pid=$!
-  pids+=("$pid")
+  app=$!
+  pids+=("$app")
   expect_window '^Conexi' 'Conexión con la base de datos'
+  # Cancelling the prompt ends the program.
+  pid=$app app=
   press "$window" Escape
   wait_for "Escape no cierra el programa" bash -c "! kill -0 $pid 2>/dev/null"
-  wait "$pid" || fail "el programa termina con estado $?"
+  status=0
+  wait "$pid" || status=$?
+  ((status == 0)) || fail "el programa termina con estado $status"
   ;;
 *)
   fail "escenario desconocido: $scenario"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc_inputs.h"
 
+#include "types/amount.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -146,37 +148,11 @@ bool isFlagColumn(Column column)
 
 std::optional<Currency> parseAmount(std::string_view text)
 {
-    std::int64_t whole = 0;
-    std::int64_t cents = 0;
-    int wholeDigits = 0;
-    int decimals = -1; // -1 until a separator is seen
-    bool digitSeen = false;
-    for (const char c : text) {
-        digitSeen = digitSeen || (c >= '0' && c <= '9');
-        if (c == ',' || c == '.') {
-            if (decimals >= 0)
-                return std::nullopt;
-            decimals = 0;
-        } else if (c >= '0' && c <= '9') {
-            if (decimals < 0) {
-                // Leading zeros add nothing to the value, so nothing to the limit.
-                if ((whole > 0 || c != '0') && ++wholeDigits > 15)
-                    return std::nullopt;
-                whole = whole * 10 + (c - '0');
-            } else {
-                if (++decimals > 2)
-                    return std::nullopt;
-                cents = cents * 10 + (c - '0');
-            }
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digitSeen)
+    const std::optional<WrittenAmount> amount =
+        readAmount(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kPlainAmount);
+    if (!amount || amount->significantWholeDigits() > 15 || amount->fraction.size() > 2)
         return std::nullopt;
-    if (decimals == 1)
-        cents *= 10;
-    return Currency::fromCents(whole * 100 + cents);
+    return amount->roundedToCents(); // exact: two decimals at most
 }
 
 std::optional<TDateTime> parseCalendarDate(std::string_view text)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "db/convert.h"
 
+#include "types/amount.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -59,47 +61,21 @@ Expected<int> strToInt(const QString &text)
     return static_cast<int>(value);
 }
 
+namespace {
+// A number the administration reads: the locale's decimal mark only, a sign,
+// an exponent, no grouping.
+std::optional<WrittenAmount> localeNumber(const QString &text)
+{
+    const AmountSyntax syntax{QString(decimalSeparator()), AmountSyntax::Sign::PlusOrMinus, true, false, true};
+    return readAmount(text, syntax);
+}
+} // namespace
+
 Expected<double> strToFloat(const QString &text)
 {
-    const QChar separator = decimalSeparator();
-    const QString body = text.trimmed();
-    // Build the C form by hand so that only this locale's separator counts.
-    QByteArray c;
-    qsizetype i = 0;
-    if (i < body.size() && (body.at(i) == u'+' || body.at(i) == u'-'))
-        c += char(body.at(i++).unicode());
-    int digits = 0;
-    while (i < body.size() && isAsciiDigit(body.at(i))) {
-        c += char(body.at(i++).unicode());
-        ++digits;
-    }
-    if (i < body.size() && body.at(i) == separator) {
-        c += '.';
-        ++i;
-        while (i < body.size() && isAsciiDigit(body.at(i))) {
-            c += char(body.at(i++).unicode());
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return notFloat(text);
-    if (i < body.size() && (body.at(i) == u'e' || body.at(i) == u'E')) {
-        c += 'e';
-        ++i;
-        if (i < body.size() && (body.at(i) == u'+' || body.at(i) == u'-'))
-            c += char(body.at(i++).unicode());
-        int exponentDigits = 0;
-        while (i < body.size() && isAsciiDigit(body.at(i))) {
-            c += char(body.at(i++).unicode());
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
-            return notFloat(text);
-    }
-    if (i != body.size())
-        return notFloat(text);
+    const std::optional<WrittenAmount> amount = localeNumber(text);
     bool ok = false;
-    const double value = QString::fromLatin1(c).toDouble(&ok);
+    const double value = amount ? amount->toDouble(&ok) : 0;
     if (!ok || !std::isfinite(value))
         return notFloat(text);
     return value;
@@ -110,16 +86,11 @@ Expected<double> strToDecimal(const QString &text, int places)
     const auto value = strToFloat(text);
     if (!value)
         return value;
-    // The text is well formed: digits, the separator, digits, an exponent.
-    const QString body = text.trimmed();
-    const qsizetype exponentAt = body.indexOf(u'e', 0, Qt::CaseInsensitive);
-    const QString mantissa = exponentAt < 0 ? body : body.left(exponentAt);
-    const long long exponent = exponentAt < 0 ? 0 : body.mid(exponentAt + 1).toLongLong();
-    const qsizetype separatorAt = mantissa.indexOf(decimalSeparator());
-    qsizetype fraction = separatorAt < 0 ? 0 : mantissa.size() - separatorAt - 1;
-    while (fraction > 0 && mantissa.at(separatorAt + fraction) == u'0')
-        --fraction; // trailing zeros change nothing
-    if (fraction - exponent > places)
+    const std::optional<WrittenAmount> amount = localeNumber(text);
+    QStringView fraction = amount->fraction;
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1); // trailing zeros change nothing
+    if (fraction.size() - amount->exponent > places)
         return failure(
             QCoreApplication::translate("convert", "El valor '%1' tiene más de %2 decimales").arg(text).arg(places));
     return value;

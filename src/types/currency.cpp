@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "currency.h"
 
+#include "types/amount.h"
+
 #include <QChar>
 
 #include <cstdlib>
@@ -75,50 +77,9 @@ Currency Currency::fromRatio(Int128 numerator, Int128 denominator)
 
 std::optional<Currency> Currency::parse(QStringView text)
 {
-    text = text.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    bool negative = false;
-    if (text.front() == u'-' || text.front() == u'+') {
-        negative = text.front() == u'-';
-        text = text.mid(1);
-    }
-    Int128 whole = 0;
-    Int128 fraction = 0;
-    int fractionDigits = 0;
-    bool seenSeparator = false;
-    bool seenDigit = false;
-    for (const QChar c : text) {
-        if (c == u',' || c == u'.') {
-            if (seenSeparator)
-                return std::nullopt;
-            seenSeparator = true;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        seenDigit = true;
-        const int digit = c.unicode() - u'0';
-        if (seenSeparator) {
-            if (++fractionDigits > 4)
-                return std::nullopt;
-            fraction = fraction * 10 + digit;
-        } else {
-            whole = whole * 10 + digit;
-            if (whole > kMax)
-                return std::nullopt;
-        }
-    }
-    if (!seenDigit)
-        return std::nullopt;
-    for (int i = fractionDigits; i < 4; ++i)
-        fraction *= 10;
-    Int128 raw = whole * Scale + fraction;
-    if (negative)
-        raw = -raw;
-    if (raw > kMax || raw < kMin)
-        return std::nullopt;
-    return Currency(static_cast<std::int64_t>(raw));
+    const AmountSyntax syntax{QStringLiteral(",."), AmountSyntax::Sign::PlusOrMinus};
+    const std::optional<WrittenAmount> amount = readAmount(text, syntax);
+    return amount ? amount->exact() : std::nullopt;
 }
 
 Currency Currency::roundedToCents() const

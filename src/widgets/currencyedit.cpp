@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/currencyedit.h"
 
+#include "types/amount.h"
 #include "widgets/numberformat.h"
 
 #include <QAction>
@@ -17,8 +18,6 @@
 namespace {
 constexpr QChar kBackspace = u'\b';
 constexpr QChar kDecimal = u',';
-// Far above any amount the program handles; keeps the sums below in range.
-constexpr Int128 kLargestWhole = 1'000'000'000'000'000;
 
 std::optional<Currency> parseLimit(const QString &text)
 {
@@ -41,42 +40,8 @@ bool leavesForAnotherControl(const QFocusEvent *event)
 
 Currency parseEditText(QStringView text)
 {
-    text = text.trimmed();
-    bool negative = false;
-    if (!text.isEmpty() && text.front() == u'-') {
-        negative = true;
-        text = text.mid(1);
-    }
-    Int128 whole = 0;
-    Int128 cents = 0;
-    int decimals = 0;
-    bool roundUp = false;
-    bool seenComma = false;
-    for (const QChar c : text) {
-        if (c == kDecimal) {
-            if (seenComma)
-                return Currency();
-            seenComma = true;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            return Currency();
-        const int digit = c.unicode() - u'0';
-        if (!seenComma) {
-            whole = std::min(whole * 10 + digit, kLargestWhole);
-        } else {
-            if (decimals < 2)
-                cents = cents * 10 + digit;
-            else if (decimals == 2)
-                roundUp = digit >= 5; // half up: only the third decimal decides
-            ++decimals;
-        }
-    }
-    if (decimals == 1)
-        cents *= 10;
-    const Int128 total = whole * 100 + cents + (roundUp ? 1 : 0);
-    const Currency value = Currency::fromCents(saturateToInt64(total));
-    return negative ? -value : value;
+    const std::optional<WrittenAmount> amount = readAmount(text, kEditedAmount);
+    return amount ? amount->roundedToCents() : Currency();
 }
 
 CurrencyEdit::CurrencyEdit(QWidget *parent) : QLineEdit(parent)
@@ -252,24 +217,35 @@ void CurrencyEdit::pasteFiltered(QClipboard::Mode mode)
     if (isReadOnly())
         return;
     startEditing();
-    // A spreadsheet cell comes with a line break; that is no part of the number.
-    const QString pasted = QGuiApplication::clipboard()->text(mode).trimmed();
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    QString quoted = pasted.simplified();
+    if (quoted.size() > 40)
+        quoted = quoted.left(40) + u'…';
+    // Two decimals at most: the field would round a third away.
+    const std::optional<WrittenAmount> amount = readAmount(pasted, kSpanishAmount);
+    const std::optional<Currency> value = amount && amount->fraction.size() <= 2 ? amount->exact() : std::nullopt;
+    if (!value) {
+        Q_EMIT pasteRefused(tr("«%1» no es un importe: escríbalo como 1.234,56").arg(quoted));
+        return;
+    }
+    // The amount replaces the field's text, typed through the filters; if
+    // any of them drops a character, or the owner's rules change what was
+    // typed, the field stays as it was.
     const QString before = text();
     const int cursor = cursorPosition();
     const int selectedFrom = selectionStart();
     const auto selectedLength = static_cast<int>(selectedText().size());
-    for (const QChar c : pasted) {
-        if (!typeCharacter(c)) {
-            // Whole or not at all: "-5" or "1.234,56" must not become 5 or
-            // 1,23456 by losing a character on the way.
-            setText(before);
-            if (selectedFrom >= 0)
-                setSelection(selectedFrom, selectedLength);
-            else
-                setCursorPosition(cursor);
-            return;
-        }
-    }
+    selectAll();
+    const QString typed = value->toPlainText();
+    const bool whole = std::all_of(typed.cbegin(), typed.cend(), [this](QChar c) { return typeCharacter(c); });
+    if (whole && m_value == *value)
+        return;
+    setText(before);
+    if (selectedFrom >= 0)
+        setSelection(selectedFrom, selectedLength);
+    else
+        setCursorPosition(cursor);
+    Q_EMIT pasteRefused(tr("Este campo no admite el importe pegado «%1».").arg(quoted));
 }
 
 void CurrencyEdit::keyPressEvent(QKeyEvent *event)

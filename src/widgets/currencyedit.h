@@ -7,8 +7,12 @@
 // input method, goes the same way: first through the owner's keyPress
 // handler (which may change it, or null it to discard it), then through the
 // field's own rule that the text stay a number (digits, one decimal comma,
-// a leading "-" only when negatives are allowed). A paste is taken whole or
-// not at all.
+// a leading "-" only when negatives are allowed).
+//
+// A paste is read as a Spanish reader reads an amount ("1.234,56 €",
+// "2.500", "1 000") and replaces the field's text as that amount typed in;
+// what the field cannot take as that very amount is refused whole, and
+// pasteRefused() says why.
 //
 // Like the edit fields it imitates, the field keeps its edit text apart
 // from what it shows: editText() is the number as typed (or as the program
@@ -57,8 +61,7 @@ public:
     [[nodiscard]] bool zeroEmpty() const { return m_zeroEmpty; }
     void setZeroEmpty(bool on);
 
-    // Pastes the clipboard one character at a time, through the filters;
-    // when any character is discarded the field is left as it was.
+    // Pastes the amount on the clipboard, or leaves the field as it was.
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard);
 
 Q_SIGNALS:
@@ -69,6 +72,8 @@ Q_SIGNALS:
     void changed();
     // The focus went to another control of the same window.
     void exited();
+    // A paste was refused; message says why, for the user.
+    void pasteRefused(const QString &message);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

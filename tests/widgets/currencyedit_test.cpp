@@ -158,39 +158,73 @@ TEST(CurrencyEdit, TheOwnersHandlerSeesEveryCharacterFirst)
     EXPECT_EQ(form.edit->text(), QStringLiteral("1,"));
 }
 
-TEST(CurrencyEdit, APasteGoesThroughTheSameFilters)
+// What a paste into a field holding 7 (no negatives, "." typed as ","
+// by its owner) leaves in it: the amount a Spanish reader means, or 7
+// and the reason it was refused.
+struct PasteCase {
+    const char16_t *pasted;
+    const char *value;
+    const char16_t *refusal;
+};
+
+class Paste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(Paste, TakesTheAmountMeantOrRefusesItSaying)
 {
+    const PasteCase &c = GetParam();
     Form form;
     form.edit->setMinimumValue(QStringLiteral("0"));
     QObject::connect(form.edit, &CurrencyEdit::keyPress, form.edit, [](QChar &key) {
         if (key == u'.')
             key = u',';
     });
+    QStringList refusals;
+    QObject::connect(form.edit, &CurrencyEdit::pasteRefused, form.edit,
+                     [&refusals](const QString &message) { refusals << message; });
     form.edit->setValue(money("7"));
     form.enter();
-    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    form.edit->setCursorPosition(1);
+    QApplication::clipboard()->setText(QString::fromUtf16(c.pasted));
     QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edit->value(), money("7"));
+    EXPECT_EQ(form.edit->value(), money(c.value));
+    EXPECT_EQ(refusals, c.refusal ? QStringList{QString::fromUtf16(c.refusal)} : QStringList());
+    if (c.refusal) {
+        EXPECT_EQ(form.edit->cursorPosition(), 1);
+    }
+}
 
-    QApplication::clipboard()->setText(QStringLiteral("-5"));
-    form.edit->selectAll();
-    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edit->value(), money("7")); // whole or not at all: never 5
-    EXPECT_EQ(form.edit->selectedText(), form.edit->text());
+INSTANTIATE_TEST_SUITE_P(
+    SpanishReadings, Paste,
+    ::testing::Values(PasteCase{u"1.234,56", "1234,56", nullptr}, PasteCase{u"2.500", "2500", nullptr},
+                      PasteCase{u"1 000", "1000", nullptr}, PasteCase{u"5000€", "5000", nullptr},
+                      PasteCase{u" 1.000.000,5 €\n", "1000000,5", nullptr},
+                      PasteCase{u"1\u00a0234,56", "1234,56", nullptr}, PasteCase{u"12,5", "12,5", nullptr},
+                      PasteCase{u"0", "0", nullptr},
+                      PasteCase{u"abc", "7", u"«abc» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"2.5", "7", u"«2.5» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"1234.56", "7", u"«1234.56» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"1,234", "7", u"«1,234» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"12.34.567", "7", u"«12.34.567» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"1.000 000", "7", u"«1.000 000» no es un importe: escríbalo como 1.234,56"},
+                      PasteCase{u"-5", "7", u"Este campo no admite el importe pegado «-5»."}));
 
-    QApplication::clipboard()->setText(QStringLiteral("1.234,56")); // a second comma
-    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edit->value(), money("7"));
-
-    QApplication::clipboard()->setText(QStringLiteral("250\n")); // a spreadsheet cell
-    form.edit->selectAll();
-    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edit->value(), money("250"));
-
-    QApplication::clipboard()->setText(QStringLiteral("12.5"));
-    form.edit->selectAll();
+TEST(CurrencyEdit, APasteReplacesTheTextAndTheOwnersRulesMayRefuseIt)
+{
+    Form form;
+    // An owner that takes no more than two characters.
+    QObject::connect(form.edit, &CurrencyEdit::keyPress, form.edit, [&form](QChar &key) {
+        if (form.edit->text().size() - form.edit->selectedText().size() >= 2)
+            key = QChar();
+    });
+    form.edit->setValue(money("3"));
+    form.enter();
+    form.edit->setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("12"));
     QTest::keyClick(form.edit, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(form.edit->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(form.edit->value(), money("12")); // not 312
+    QApplication::clipboard()->setText(QStringLiteral("125"));
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->value(), money("12")); // never 12 for 125
 }
 
 TEST(CurrencyEdit, TheContextMenuPastesThroughTheFiltersToo)

@@ -100,6 +100,8 @@ void TForm_borrador1::connectHandlers()
     connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::changed, this, &F::CurrencyEdit_COEFICIENTEChange);
     connect(ui->CurrencyEdit_COEFICIENTE, &CurrencyEdit::exited, this, &F::CurrencyEdit_COEFICIENTEExit);
     connect(ui->CurrencyEdit_edad, &CurrencyEdit::exited, this, &F::CurrencyEdit_edadExit);
+    for (CurrencyEdit *edit : {ui->CurrencyEdit_VALORCATASTRAL, ui->CurrencyEdit_COEFICIENTE, ui->CurrencyEdit_edad})
+        connect(edit, &CurrencyEdit::pasteRefused, this, &F::showMessage);
     connect(ui->DT_DEVENGO, &QDateEdit::dateChanged, this, &F::DT_DEVENGOChange);
     connect(ui->DT_DEVENGO, &DatePicker::exited, this, &F::DT_DEVENGOExit);
     connect(ui->DT_ADQUISICION, &DatePicker::exited, this, &F::DT_ADQUISICIONExit);

@@ -177,29 +177,31 @@ TEST_F(InputSheet, CadastralValueStopsTakingKeysAboveTenMillion)
     EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->editText(), QStringLiteral("100000005"));
 }
 
-TEST_F(InputSheet, PastedTextGoesThroughTheKeyFilters)
+TEST_F(InputSheet, APasteIsTheAmountMeantOrARefusalWithItsReason)
 {
-    type(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("250"));
-    for (const char *pasted : {"abc", "-", "--"}) {
-        ui->CurrencyEdit_VALORCATASTRAL->selectAll();
-        QApplication::clipboard()->setText(QString::fromUtf8(pasted));
-        QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-        // Nothing passes, so the selection stays as it was.
-        EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("250")) << pasted;
-    }
-    ui->CurrencyEdit_VALORCATASTRAL->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("-5"));
-    QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("250")); // never 5
-    // Past the typing cap the rest of a paste would be lost: none of it is taken.
-    ui->CurrencyEdit_VALORCATASTRAL->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("123456789012"));
-    QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("250"));
-    ui->CurrencyEdit_VALORCATASTRAL->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("1.234"));
-    QTest::keyClick(ui->CurrencyEdit_VALORCATASTRAL, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->editText(), QStringLiteral("1,234"));
+    const auto paste = [this](CurrencyEdit *edit, const QString &text) {
+        focus(edit);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    };
+    paste(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("1.234,56"));
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("1234,56"));
+    paste(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("2.500"));
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("2500"));
+    ASSERT_TRUE(messages().isEmpty());
+    // Refused by the reading, by the field's filter (no sign, nothing past
+    // ten million) and by the percentage's text rule (150 would become 15).
+    paste(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("abc"));
+    paste(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("-5"));
+    paste(ui->CurrencyEdit_VALORCATASTRAL, QStringLiteral("123.456.789.012"));
+    paste(ui->CurrencyEdit_COEFICIENTE, QStringLiteral("150"));
+    EXPECT_EQ(ui->CurrencyEdit_VALORCATASTRAL->value(), money("2500"));
+    EXPECT_EQ(ui->CurrencyEdit_COEFICIENTE->value(), money("100"));
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("«abc» no es un importe: escríbalo como 1.234,56"),
+                                       QStringLiteral("Este campo no admite el importe pegado «-5»."),
+                                       QStringLiteral("Este campo no admite el importe pegado «123.456.789.012»."),
+                                       QStringLiteral("Este campo no admite el importe pegado «150».")}));
+    EXPECT_EQ(platform.dialogs.last().title, kInputTitle);
 }
 
 TEST_F(InputSheet, MortisCausaOffersTheExtension)

@@ -36,7 +36,7 @@ QFont memoFont(const ReportObject &object, const QPaintDevice *device)
 
 // How many characters from start fill one line of the given width. Lines
 // break only at blanks, and the blanks at a break stay on the line; a word
-// longer than the line stays whole and is cut off at the box's edge.
+// longer than the line stays whole (drawMemo then makes the font smaller).
 qsizetype lineLength(const QString &text, qsizetype start, double width, const QFontMetricsF &metrics)
 {
     const qsizetype size = text.size();
@@ -61,6 +61,50 @@ qsizetype lineLength(const QString &text, qsizetype start, double width, const Q
     return end - start;
 }
 
+struct MemoLine {
+    QString text;
+    bool justify; // every line but the last of each paragraph
+};
+
+// The memo's text in lines for a font. A line is worth wrapping into only
+// when its letters would show in the box; otherwise the rest of the text
+// stays on the last line that shows, as a one-line box does with a long value.
+std::vector<MemoLine> memoLines(const ReportObject &object, const QRectF &inner, const QFontMetricsF &metrics)
+{
+    const double pitch = metrics.height() + kLineSpacing;
+    const bool justified = (object.alignment & Qt::AlignJustify) == Qt::AlignJustify;
+    std::vector<MemoLine> lines;
+    for (const QString &paragraph : object.text.split(u'\n')) {
+        qsizetype pos = 0;
+        do {
+            const double nextTop = static_cast<double>(lines.size() + 1) * pitch;
+            const bool wrap = object.wordWrap && nextTop + metrics.ascent() <= inner.height() + kGapY;
+            const qsizetype length = wrap ? lineLength(paragraph, pos, inner.width(), metrics) : paragraph.size() - pos;
+            QString text = paragraph.sliced(pos, length);
+            pos += length;
+            while (text.endsWith(u' '))
+                text.chop(1);
+            lines.push_back({text, justified && pos < paragraph.size()});
+        } while (pos < paragraph.size());
+    }
+    return lines;
+}
+
+double widestLine(const std::vector<MemoLine> &lines, const QFontMetricsF &metrics)
+{
+    double widest = 0;
+    for (const MemoLine &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line.text));
+    return widest;
+}
+
+// A memo's text wraps at blanks and is cut off at the box's edges, as the
+// template lays it out (a dotted leader runs into its edge). A value is never
+// printed as another, though: when a line of a memo that shows a variable
+// (one with a print style) is still wider than the box, an amount longer than
+// its box or text past its last line, the whole box's font is made smaller
+// until every line fits, instead of the clip cutting off the first or last
+// characters ("32.238,40 €" for 982.238,40 €).
 void drawMemo(QPainter &painter, const ReportObject &object)
 {
     if (object.text.isEmpty())
@@ -75,33 +119,22 @@ void drawMemo(QPainter &painter, const ReportObject &object)
         box.moveCenter(QPointF(0, 0));
     }
     const QRectF inner = box.adjusted(kGapX, kGapY, -kGapX, -kGapY);
-    const QFont font = memoFont(object, painter.device());
-    const QFontMetricsF metrics(font, painter.device());
-    const double pitch = metrics.height() + kLineSpacing;
-    const bool justified = (object.alignment & Qt::AlignJustify) == Qt::AlignJustify;
-
-    // A line is worth wrapping into only when its letters would show in the
-    // box; otherwise the rest of the text stays on the last line that shows,
-    // cut off at the edge, as a one-line box does with a long value.
-    struct Line {
-        QString text;
-        bool justify; // every line but the last of each paragraph
-    };
-    std::vector<Line> lines;
-    for (const QString &paragraph : object.text.split(u'\n')) {
-        qsizetype pos = 0;
-        do {
-            const double nextTop = static_cast<double>(lines.size() + 1) * pitch;
-            const bool wrap = object.wordWrap && nextTop + metrics.ascent() <= inner.height() + kGapY;
-            const qsizetype length = wrap ? lineLength(paragraph, pos, inner.width(), metrics) : paragraph.size() - pos;
-            QString text = paragraph.sliced(pos, length);
-            pos += length;
-            while (text.endsWith(u' '))
-                text.chop(1);
-            lines.push_back({text, justified && pos < paragraph.size()});
-        } while (pos < paragraph.size());
+    QFont font = memoFont(object, painter.device());
+    QFontMetricsF metrics(font, painter.device());
+    std::vector<MemoLine> lines = memoLines(object, inner, metrics);
+    // Text widths follow the size closely but not exactly (hinting, kerning):
+    // aim a little inside and measure again.
+    const double smallest = font.pointSizeF() / 4;
+    const bool showsValue = object.style != PrintStyle::None;
+    for (double widest = widestLine(lines, metrics);
+         showsValue && widest > inner.width() && font.pointSizeF() > smallest;
+         widest = widestLine(lines, metrics)) {
+        font.setPointSizeF(font.pointSizeF() * std::min(0.98, inner.width() / widest));
+        metrics = QFontMetricsF(font, painter.device());
+        lines = memoLines(object, inner, metrics);
     }
 
+    const double pitch = metrics.height() + kLineSpacing;
     const double height = static_cast<double>(lines.size()) * pitch - kLineSpacing;
     double top = inner.top();
     if (object.alignment & Qt::AlignVCenter)
@@ -109,10 +142,11 @@ void drawMemo(QPainter &painter, const ReportObject &object)
     else if (object.alignment & Qt::AlignBottom)
         top += inner.height() - height;
 
+    const bool justified = (object.alignment & Qt::AlignJustify) == Qt::AlignJustify;
     const int horizontal = justified ? Qt::AlignLeft : int(object.alignment & Qt::AlignHorizontal_Mask);
     const int flags = horizontal | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
     painter.setPen(object.color);
-    for (const Line &line : lines) {
+    for (const MemoLine &line : lines) {
         const QRectF rect(inner.left(), top, inner.width(), metrics.height());
         top += pitch;
         const qsizetype blanks = line.text.count(u' ');

@@ -4,6 +4,7 @@
 
 #include "fakes.h"
 #include "pdftools.h"
+#include "report/renderer.h"
 #include "worked_examples.h"
 
 #include <QFile>
@@ -145,6 +146,38 @@ TEST(DraftPdf, TheLargestAmountsStillMakeExactlyOnePage)
     const PrintedDraft printed = print(pass(inputs), DraftRight::FullOwnership);
     EXPECT_EQ(printed.pages, 1);
     expectPrinted(printed, {QStringLiteral("100.000.000,00 €")});
+}
+
+// The page as drawn, with every value free to spill out of its box when
+// it is drawn unclipped: identical pages mean no value lost a character to
+// its box's edges. Judged on pixels, since a PDF's text keeps the glyphs a
+// clip hides.
+TEST(DraftPdf, TheLargestAmountsPrintWholeInsideTheirBoxes)
+{
+    FakePlatform fake;
+    SimulationInputs late = lateUnpaid(); // every surcharge, interest since 2010
+    late.accrualDate = day("04/01/2010");
+    late.acquisitionDate = day("04/01/1980");
+    late.filingDate = day("31/12/2014");
+    SimulationInputs bare = late;
+    bare.ownershipMode = OwnershipMode::BareAndUsufruct;
+    bare.age = money("20");
+    // The window takes up to 99.999.999,99 (typing stops past ten million);
+    // the calculator up to 100.000.000.
+    for (const char *cadastral : {"99999999.99", "100000000"}) {
+        for (const auto &[inputs, right] : {std::pair{late, DraftRight::FullOwnership},
+                                            std::pair{bare, DraftRight::BareOwnership},
+                                            std::pair{bare, DraftRight::Usufruct}}) {
+            SimulationInputs largest = inputs;
+            largest.cadastralValue = money(cadastral);
+            const PreparedDocument drawn = PrepareDraft(pass(largest), right);
+            PreparedDocument unclipped = drawn;
+            for (ReportObject &object : unclipped.pages.front().objects)
+                object.clip = object.clip && object.style == PrintStyle::None;
+            EXPECT_EQ(renderPageImage(drawn, 0, 100), renderPageImage(unclipped, 0, 100))
+                << cadastral << " right " << static_cast<int>(right);
+        }
+    }
 }
 
 TEST(DraftPdf, AFailedWriteLeavesNothingBehind)

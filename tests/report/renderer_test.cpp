@@ -149,6 +149,24 @@ TEST(RenderPageImage, WrapsOnlyAtBlanksAndOnlyIntoLinesThatShow)
     EXPECT_LT(number.height(), 14);
 }
 
+TEST(RenderPageImage, AValueTooWideForItsBoxIsSetSmallerAFixedTextIsCut)
+{
+    Report report(QString(), QString(), makeTemplate(R"~(
+        {"name": "Value", "kind": "memo", "rect": [0, 0, 56.69, 15.78], "align": "right", "style": "money",
+         "text": "[IMPORTE]"},
+        {"name": "Fixed", "kind": "memo", "rect": [0, 100, 56.69, 15.78], "align": "right",
+         "text": "982.238,40 €"})~",
+                                                     false));
+    report.setVariable(QStringLiteral("IMPORTE"), *Currency::parse(u"982238.40"));
+    const QImage image = renderPageImage(report.prepare(), 0, kDpi);
+    const QRect value = ink(image, pixels(-30, -2, 100, 20));
+    const QRect fixed = ink(image, pixels(-30, 98, 100, 20));
+    // The value's first digit stays inside the box, clear of its left edge.
+    EXPECT_GT(value.left(), kOrigin + 1);
+    EXPECT_LT(value.height(), fixed.height());
+    EXPECT_LE(fixed.left(), kOrigin + 1); // cut off at the edge
+}
+
 TEST(RenderPageImage, JustifiesEveryLineButTheLastOfEachParagraph)
 {
     const char *words = "SU CALCULO SE HA RELIZADO UTILIZANDO LOS DATOS APORTADOS POR EL PROPIO USUARIO OTORGANDOLE";

@@ -2,15 +2,17 @@
 // Start-up cost: the data module, the start window and the loading window,
 // and one opening of the simulation window (created, shown, freed).
 #include "app/form_inicio.h"
-#include "simulation/window/borrador.h"
-#include "ui_borrador.h"
+#include "simulator/borrador.h"
 #include "widgets/currencyedit.h"
 #include "app/startup.h"
 #include "platform/pixel_font.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 void BM_StartupObjects(benchmark::State &state)
@@ -28,10 +30,9 @@ void BM_OpenSimulationWindow(benchmark::State &state)
 {
     CreateStartupObjects();
     for (auto _ : state) {
-        auto *window = new TForm_borrador1(Form_inicio);
+        auto window = std::make_unique<TForm_borrador1>(Form_inicio);
         window->show();
         QApplication::processEvents();
-        delete window;
     }
     DestroyStartupObjects();
 }
@@ -42,17 +43,19 @@ BENCHMARK(BM_OpenSimulationWindow)->Unit(benchmark::kMillisecond);
 void BM_TabSwitch(benchmark::State &state)
 {
     CreateStartupObjects();
-    auto *window = new TForm_borrador1(Form_inicio);
+    auto window = std::make_unique<TForm_borrador1>(Form_inicio);
     window->show();
-    window->controls().CurrencyEdit_VALORCATASTRAL->setValue(Currency::fromInt(100000));
+    window->findChild<CurrencyEdit *>(QStringLiteral("CurrencyEdit_VALORCATASTRAL"))
+        ->setValue(Currency::fromInt(100000));
+    auto *sheets = window->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     QApplication::processEvents();
     int page = 0;
     for (auto _ : state) {
         page = 1 - page;
-        window->controls().PageControl1->setCurrentIndex(page);
+        sheets->setCurrentIndex(page);
         window->repaint();
     }
-    delete window;
+    window.reset();
     DestroyStartupObjects();
 }
 BENCHMARK(BM_TabSwitch)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,7 @@
 #include "platform/pixel_font.h"
 #include "platform/platform.h"
 #include "platform/window_frame.h"
-#include "simulation/window/borrador.h"
+#include "simulator/borrador.h"
 #include "ui_form_inicio.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/form_inicio.h"
 #include "app/form_version.h"
 #include "app/links.h"
-#include "simulation/window/borrador.h"
+#include "simulator/borrador.h"
 #include "widgets/currencyedit.h"
 #include "app/startup.h"
 #include "db/datamodule.h"

@@ -29,8 +29,6 @@ public:
 
     // The values of the last pass, for the print buttons.
     [[nodiscard]] const SimulationValues &simulationValues() const { return m_values; }
-    // The declared controls (the print code and the tests read them).
-    [[nodiscard]] Ui::TForm_borrador1 &controls() { return *ui; }
 
     // Input sheet.
     void FormShow();

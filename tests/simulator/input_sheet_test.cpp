@@ -457,7 +457,7 @@ TEST_F(InputSheet, TabOrderFollowsTheDeclaredOrder)
 }
 
 // Every input of the sheet as the user sees it.
-QStringList inputs(const Ui::TForm_borrador1 *ui)
+QStringList inputs(const Controls *ui)
 {
     QStringList seen;
     for (const CurrencyEdit *edit : {ui->CurrencyEdit_VALORCATASTRAL, ui->CurrencyEdit_COEFICIENTE, ui->CurrencyEdit_edad,
@@ -519,7 +519,7 @@ TEST_F(InputSheet, ReturnOnAnyInputMovesOnOrKeepsItsMeaningAndChangesNothing)
         {ui->CurrencyEdit_Valorfinal, ui->Edit_Bonificacion},
         {ui->Edit_Bonificacion, ui->CurrencyEdit_VALORCATASTRAL},
     };
-    const QStringList before = inputs(ui);
+    const QStringList before = inputs(ui.get());
     for (const auto &[control, next] : cases) {
         SCOPED_TRACE(control->objectName().toStdString());
         focus(control);
@@ -529,15 +529,15 @@ TEST_F(InputSheet, ReturnOnAnyInputMovesOnOrKeepsItsMeaningAndChangesNothing)
                                                                             : control->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(focusedControl(), next->objectName());
-        EXPECT_EQ(inputs(ui), before);
+        EXPECT_EQ(inputs(ui.get()), before);
     }
     // The temporary usufruct's end date, enabled in place of the age.
     ui->RadioGroup3->button(1)->click();
-    const QStringList temporary = inputs(ui);
+    const QStringList temporary = inputs(ui.get());
     focus(ui->DT_VENCIMIENTOUSUFRUCTO);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(focusedControl(), QStringLiteral("DT_VENCIMIENTOUSUFRUCTO"));
-    EXPECT_EQ(inputs(ui), temporary);
+    EXPECT_EQ(inputs(ui.get()), temporary);
     EXPECT_TRUE(messages().isEmpty());
 }
 

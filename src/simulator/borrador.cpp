@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "simulation/window/borrador.h"
+#include "simulator/borrador.h"
 
 #include "artwork/artwork.h"
 #include "draft/draft.h"

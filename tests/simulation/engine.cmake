@@ -1,1 +1,0 @@
-plusvalia_add_test(simulation_test SOURCES simulation_test.cpp LIBS plusvalia_simulation)

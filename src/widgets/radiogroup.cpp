@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 RadioGroup::RadioGroup(QWidget *parent) : QGroupBox(parent), m_group(new QButtonGroup(this))
@@ -54,6 +55,27 @@ void RadioGroup::setItemIndex(int index)
     Q_EMIT changed();
 }
 
+bool RadioGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    // The arrow keys choose the next or previous item. Qt's own move checks
+    // the item before it takes the focus, so a handler of changed() that
+    // sends the focus on (to the age, say) would see it taken back.
+    auto *from = qobject_cast<QAbstractButton *>(watched);
+    if (event->type() != QEvent::KeyPress || !from || m_group->id(from) < 0)
+        return QGroupBox::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool next = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right;
+    const bool previous = key->key() == Qt::Key_Up || key->key() == Qt::Key_Left;
+    if ((!next && !previous) || key->modifiers() != Qt::NoModifier)
+        return QGroupBox::eventFilter(watched, event);
+    QAbstractButton *to = m_group->button(m_group->id(from) + (next ? 1 : -1));
+    if (to && to->isEnabled()) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        to->setChecked(true);
+    }
+    return true;
+}
+
 QRadioButton *RadioGroup::button(int index) const
 {
     return qobject_cast<QRadioButton *>(m_group->button(index));
@@ -85,6 +107,7 @@ void RadioGroup::rebuild()
         auto *b = new QRadioButton(m_items[i], this);
         b->setObjectName(objectName() + QLatin1String("_") + QString::number(i));
         m_group->addButton(b, i);
+        b->installEventFilter(this);
         grid->addWidget(b, rows ? i % rows : 0, rows ? i / rows : 0);
         // The items take the group's place in the window's tab order.
         QWidget::setTabOrder(previous, b);

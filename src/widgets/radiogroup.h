@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // RadioGroup: a framed group of exclusive choices, declared by its items and
 // columns, read and set by index (-1: none). Every change of the choice,
-// by the user or by the program, emits changed() once.
+// by the user or by the program, emits changed() once. The arrow keys choose
+// the next or the previous item, which takes the focus before the change is
+// reported.
 #pragma once
 
 #include <QGroupBox>
@@ -29,6 +31,9 @@ public:
 
 Q_SIGNALS:
     void changed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void rebuild();

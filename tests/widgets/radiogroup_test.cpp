@@ -63,3 +63,31 @@ TEST(RadioGroup, TabStopsOnceOnTheChoice)
     EXPECT_EQ(QApplication::focusWidget(), after);
 }
 } // namespace
+
+namespace {
+TEST(RadioGroup, AnArrowKeyChoosesTheNextItemAndAHandlerMayMoveTheFocusOn)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *group = new RadioGroup;
+    auto *age = new QLineEdit;
+    layout->addWidget(group);
+    layout->addWidget(age);
+    group->setItems({QStringLiteral("Plena Propiedad"), QStringLiteral("Nuda Propiedad y Usufructo")});
+    group->setItemIndex(0);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QObject::connect(group, &RadioGroup::changed, age, [age] { age->setFocus(); });
+    group->button(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(group->button(0), Qt::Key_Down);
+    EXPECT_EQ(group->itemIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), age);
+    // Without a handler moving it, the focus follows the choice.
+    QObject::disconnect(group, &RadioGroup::changed, age, nullptr);
+    group->button(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(group->button(1), Qt::Key_Up);
+    EXPECT_EQ(group->itemIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), group->button(0));
+}
+} // namespace

@@ -253,10 +253,9 @@ void DatePicker::focusOutEvent(QFocusEvent *event)
     // makes no date: leaving corrects it to the date held.
     const bool unacceptable = !hasAcceptableInput();
     QDateEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        useDisplayFormat();
     if (staysHere)
         return;
+    useDisplayFormat();
     if (unacceptable)
         Q_EMIT refused(Refusal::NotADate);
     if (m_hadFocus) {

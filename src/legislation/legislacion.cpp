@@ -9,7 +9,6 @@
 #include "platform/platform.h"
 #include "platform/window_frame.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -47,7 +46,6 @@ TForm_legislacion::TForm_legislacion(QWidget *parent) : QDialog(parent), ui(std:
         });
     }
     ui->Label1->installEventFilter(this);
-    ui->BitBtn1->installEventFilter(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TForm_legislacion::BitBtn1Click);
 }
 
@@ -63,15 +61,6 @@ void TForm_legislacion::showEvent(QShowEvent *event)
 
 bool TForm_legislacion::eventFilter(QObject *watched, QEvent *event)
 {
-    // No button is the dialog's default, so Enter in the text area or on a
-    // radio button never closes the viewer; on "Volver" itself it does.
-    if (watched == ui->BitBtn1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ui->BitBtn1->click();
-            return true;
-        }
-    }
     if (watched == ui->Label1 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && ui->Label1->rect().contains(mouse->position().toPoint())) {

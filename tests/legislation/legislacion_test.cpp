@@ -3,6 +3,7 @@
 
 #include "fakes.h"
 #include "legislation/legislation_texts.h"
+#include "platform/keyboard.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -185,6 +186,7 @@ TEST_F(LegislationWindow, VolverClosesTheWindow)
 
 TEST_F(LegislationWindow, EnterClosesOnlyFromVolver)
 {
+    Keyboard::installConvention(); // as the program runs it
     radio(form, 1)->setFocus();
     QTest::keyClick(radio(form, 1), Qt::Key_Return);
     EXPECT_TRUE(form.isVisible());

@@ -235,8 +235,7 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
         const std::string_view name = trimmedName(cell);
         const std::optional<Column> column = columnNamed(name);
         if (!column) {
-            summary.fatalError =
-                QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name));
+            summary.fatalError = QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name));
             return summary;
         }
         if (seen[static_cast<std::size_t>(*column)]) {

@@ -370,9 +370,9 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
         progress.emplace(err, size);
         onProgress = [&progress](long long rows, long long bytes) { progress->update(rows, bytes); };
     }
-    const BatchSummary summary =
-        runBatch(input, [&output](std::string_view text) { return output.write(text); },
-                 options.json ? BatchFormat::JsonLines : BatchFormat::Csv, onProgress);
+    const BatchSummary summary = runBatch(
+        input, [&output](std::string_view text) { return output.write(text); },
+        options.json ? BatchFormat::JsonLines : BatchFormat::Csv, onProgress);
     if (progress)
         progress->finish(summary.rows);
     if (!summary.fatalError.isEmpty()) {

@@ -108,7 +108,8 @@ QString quotedCell(std::string_view text)
 {
     constexpr qsizetype kShown = 60;
     // Enough bytes for kShown characters, so a huge cell is never decoded whole.
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min(text.size(), std::size_t{kShown * 4})));
+    QString shown =
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min(text.size(), std::size_t{kShown * 4})));
     if (shown.size() > kShown) {
         shown.truncate(shown.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown);
         shown += u'…';

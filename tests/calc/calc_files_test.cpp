@@ -61,7 +61,8 @@ TEST_F(CalcFiles, AnOutputThatIsAnInputOrTheOtherOutputIsRefusedUntouched)
     const QString sameByAnotherRoute = dir.filePath(u"../"_qs + QFileInfo(dir.path()).fileName() + u"/x"_qs);
     const CalcRun both = run(kWorked + QStringList{u"--pdf"_qs, path("x"), u"--out"_qs, sameByAnotherRoute});
     EXPECT_EQ(both.code, ExitRefused);
-    EXPECT_TRUE(both.err.startsWith(u"Las opciones --pdf y --out nombran el mismo fichero"_qs)) << both.err.toStdString();
+    EXPECT_TRUE(both.err.startsWith(u"Las opciones --pdf y --out nombran el mismo fichero"_qs))
+        << both.err.toStdString();
     EXPECT_EQ(read("rows.csv"), rows);
     EXPECT_EQ(files(), QStringList({u"duro.csv"_qs, u"enlace.csv"_qs, u"rows.csv"_qs}));
 }
@@ -83,7 +84,8 @@ TEST_F(CalcFiles, AFailedBatchLeavesAnExistingOutAsItWas)
         r = run({u"--csv"_qs, input, u"--out"_qs, out});
     }
     EXPECT_EQ(r.code, ExitRefused);
-    EXPECT_EQ(r.err, u"No se puede escribir el fichero \"%1\": El archivo supera el tamaño máximo permitido.\n"_qs.arg(out));
+    EXPECT_EQ(r.err,
+              u"No se puede escribir el fichero \"%1\": El archivo supera el tamaño máximo permitido.\n"_qs.arg(out));
     EXPECT_EQ(read("out.csv"), "anterior");
     EXPECT_EQ(files(), QStringList({u"bad.csv"_qs, u"many.csv"_qs, u"out.csv"_qs}));
 }
@@ -109,7 +111,8 @@ TEST_F(CalcFiles, NoDraftIsLeftWhenTheResultsCannotBeWritten)
 {
     const CalcRun r = run(kWorked + QStringList{u"--pdf"_qs, path("b.pdf"), u"--out"_qs, path("falta/r.txt")});
     EXPECT_EQ(r.code, ExitRefused);
-    EXPECT_EQ(r.err, u"No se puede escribir el fichero \"%1\": La carpeta «%2» no existe.\n"_qs.arg(path("falta/r.txt"), path("falta")));
+    EXPECT_EQ(r.err, u"No se puede escribir el fichero \"%1\": La carpeta «%2» no existe.\n"_qs.arg(path("falta/r.txt"),
+                                                                                                    path("falta")));
 
     std::FILE *full = std::fopen("/dev/full", "w");
     std::FILE *err = std::tmpfile();
@@ -128,8 +131,8 @@ TEST_F(CalcFiles, EveryCommandIntoAFailingStreamReturnsTwo)
     std::vector<std::string> worked;
     for (const QString &arg : kWorked)
         worked.push_back(arg.toStdString());
-    for (const std::vector<std::string> &args : {std::vector<std::string>{"--help"}, worked,
-                                                 std::vector<std::string>{"--csv", input, "--json"}}) {
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"--help"}, worked, std::vector<std::string>{"--csv", input, "--json"}}) {
         std::FILE *full = std::fopen("/dev/full", "w");
         std::FILE *err = std::tmpfile();
         EXPECT_EQ(runCalculator(args, full, err), ExitRefused) << args[0];

@@ -149,6 +149,12 @@ bool isFlagColumn(Column column)
 
 std::optional<Currency> parseAmount(std::string_view text)
 {
+    // Past its leading zeros no amount is longer than 15 digits, a mark and
+    // 2 decimals: a longer cell, however large, is refused without a copy.
+    while (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9')
+        text.remove_prefix(1);
+    if (text.size() > 18)
+        return std::nullopt;
     const std::optional<WrittenAmount> amount =
         readAmount(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kPlainAmount);
     if (!amount || amount->significantWholeDigits() > 15 || amount->fraction.size() > 2)

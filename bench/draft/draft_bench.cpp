@@ -24,7 +24,7 @@ SimulationValues workedExample()
     inputs.usufructEnd = inputs.accrualDate;
     inputs.bonusChecked = true;
     inputs.bonusDescription = QStringLiteral("Art. 6 - O.M. (Transmisión Viv. habitual- Mortis Causa)");
-    inputs.bonusPercentageText = QStringLiteral("95");
+    inputs.bonusPercent = 95;
     return ComputationPass(inputs, SimulationValues());
 }
 

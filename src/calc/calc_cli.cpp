@@ -6,6 +6,8 @@
 #include "calc_output.h"
 #include "calc_pdf.h"
 
+#include "rules/tax_year.h"
+
 #include "types/outputfile.h"
 
 #include <QFileInfo>
@@ -20,6 +22,7 @@
 #include <unistd.h>
 
 namespace {
+// calculatorHelp() fills in %1 to %8 from the tax-year record.
 constexpr const char kHelp[] =
     R"(Uso: plusvalia-calc [OPCIONES]
        plusvalia-calc --csv FICHERO [--json] [--out FICHERO]
@@ -30,7 +33,7 @@ resultados que la ventana del simulador.
 Datos de una simulación:
   --valor-catastral N   valor catastral del suelo (obligatorio), de 0,01 a
                         100.000.000,00
-  --sin-reduccion       sin la reducción del 40 % por valoración colectiva
+  --sin-reduccion       sin la reducción del %1 % por valoración colectiva
                         (por omisión se aplica: casilla "SI" marcada)
   --porcentaje P        porcentaje transmitido, de 0 a 100 (por omisión 100)
   --mortis-causa        transmisión mortis-causa (por omisión inter-vivos)
@@ -42,12 +45,12 @@ Datos de una simulación:
   --fin-usufructo FECHA usufructo temporal: fecha de vencimiento (no anterior
                         al devengo)
   --adquisicion FECHA   fecha de adquisición (obligatoria), hasta el
-                        31/12/2014 y no posterior al devengo
+                        %2 y no posterior al devengo
   --devengo FECHA       fecha de transmisión o devengo (obligatoria), del
-                        01/01/2010 al 31/12/2014
-  --presentacion FECHA  fecha de presentación (obligatoria), del 01/01/2014 al
-                        31/12/2014 y no anterior al devengo
-  --bonificacion        bonificación del 95 % en la cuota (Art. 6 - O.M.)
+                        %3 al %4
+  --presentacion FECHA  fecha de presentación (obligatoria), del %5 al
+                        %6 y no anterior al devengo
+  --bonificacion        bonificación del %7 % en la cuota (%8)
                         (por omisión sin bonificación)
   --sin-ingreso         presentación sin ingreso (por omisión con ingreso)
   --requerimiento       requerimiento previo de la administración (por
@@ -446,7 +449,17 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
 
 const char *calculatorHelp()
 {
-    return kHelp;
+    static const QByteArray text = [] {
+        const TaxParameters &tax = taxParameters();
+        const DateLimits accrual = tax.accrualDates();
+        const DateLimits filing = tax.filingDates();
+        return QString::fromUtf8(kHelp)
+            .arg(tax.reduction.toPlainText(), tax.acquisitionDates().last.toShortDateText(),
+                 accrual.first->toShortDateText(), accrual.last.toShortDateText(), filing.first->toShortDateText(),
+                 filing.last.toShortDateText(), tax.bonusPercentage.toPlainText(), tax.bonusArticle)
+            .toUtf8();
+    }();
+    return text.constData();
 }
 
 int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FILE *err)
@@ -458,7 +471,7 @@ int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FIL
         return ExitRefused;
     }
     if (options.help) {
-        if (std::fputs(kHelp, out) < 0 || std::fflush(out) != 0) {
+        if (std::fputs(calculatorHelp(), out) < 0 || std::fflush(out) != 0) {
             report(err, kOutputError);
             return ExitRefused;
         }

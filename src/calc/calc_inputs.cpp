@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc_inputs.h"
 
+#include "rules/tax_year.h"
 #include "types/amount.h"
 
 #include <algorithm>
@@ -16,13 +17,21 @@ constexpr std::array<std::string_view, ColumnCount> kColumnNames = {
 const Currency kMaxCadastralValue = Currency::fromInt(100'000'000);
 const Currency kHundred = Currency::fromInt(100);
 constexpr int kMaxAge = 110;
-const int kLastPickerDay = serialFromCivil(2014, 12, 31);
-const int kFirstAccrualDay = serialFromCivil(2010, 1, 1);
-const int kFirstFilingDay = serialFromCivil(2014, 1, 1);
+const DateLimits kAcquisitionDates = taxParameters().acquisitionDates();
+const DateLimits kAccrualDates = taxParameters().accrualDates();
+const DateLimits kFilingDates = taxParameters().filingDates();
 
-const QString kBonusDescription = QStringLiteral("Art. 6 - O.M. (Transmisión Viv. habitual- Mortis Causa)");
-const QString kBonusPercent = QStringLiteral("95");
-const QString kNoBonusPercent = QStringLiteral("0");
+bool outside(TDateTime date, const DateLimits &limits)
+{
+    return (limits.first && date.dayBefore(*limits.first)) || date.dayAfter(limits.last);
+}
+
+// "debe estar entre el 01/01/2010 y el 31/12/2014"
+QString betweenText(const DateLimits &limits)
+{
+    return QStringLiteral("debe estar entre el %1 y el %2")
+        .arg(limits.first->toShortDateText(), limits.last.toShortDateText());
+}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -242,27 +251,30 @@ ParsedInputs parseInputs(const InputCells &cells)
     if (!row.failed()) {
         if (!acquisition)
             row.fail(QStringLiteral("Falta la fecha de adquisición"));
-        else if (acquisition->wholeDays() > kLastPickerDay)
-            row.fail(QStringLiteral("La fecha de adquisición no puede ser posterior al 31/12/2014"));
+        else if (outside(*acquisition, kAcquisitionDates))
+            row.fail(QStringLiteral("La fecha de adquisición no puede ser posterior al %1")
+                         .arg(kAcquisitionDates.last.toShortDateText()));
     }
     const std::optional<TDateTime> accrual = row.date(Column::Devengo, QStringLiteral("La fecha de devengo"));
     if (!row.failed()) {
         if (!accrual)
             row.fail(QStringLiteral("Falta la fecha de devengo"));
-        else if (accrual->wholeDays() < kFirstAccrualDay || accrual->wholeDays() > kLastPickerDay)
-            row.fail(QStringLiteral("La fecha de devengo debe estar entre el 01/01/2010 y el 31/12/2014"));
+        else if (outside(*accrual, kAccrualDates))
+            row.fail(QStringLiteral("La fecha de devengo ") + betweenText(kAccrualDates));
     }
     const std::optional<TDateTime> filing = row.date(Column::Presentacion, QStringLiteral("La fecha de presentación"));
     if (!row.failed()) {
         if (!filing)
             row.fail(QStringLiteral("Falta la fecha de presentación"));
-        else if (filing->wholeDays() < kFirstFilingDay || filing->wholeDays() > kLastPickerDay)
-            row.fail(QStringLiteral("La fecha de presentación debe estar entre el 01/01/2014 y el 31/12/2014"));
+        else if (outside(*filing, kFilingDates))
+            row.fail(QStringLiteral("La fecha de presentación ") + betweenText(kFilingDates));
     }
 
     inputs.bonusChecked = row.flag(Column::Bonificacion);
-    inputs.bonusDescription = inputs.bonusChecked ? kBonusDescription : QString();
-    inputs.bonusPercentageText = inputs.bonusChecked ? kBonusPercent : kNoBonusPercent;
+    if (inputs.bonusChecked) {
+        inputs.bonusPercent = static_cast<std::int32_t>(taxParameters().bonusPercentage.truncated());
+        inputs.bonusDescription = taxParameters().bonusDescription;
+    }
     inputs.paidAtFiling = !row.flag(Column::SinIngreso);
     inputs.priorRequirement = row.flag(Column::Requerimiento);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc_output.h"
 
+#include "rules/tax_year.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -297,7 +299,7 @@ QString percentText(std::int32_t percent)
 
 QStringList lineValues(const RightResult &r)
 {
-    return {r.incrementBase.toMoneyText(),   QStringLiteral("28,62 %"),        r.grossQuota.toMoneyText(),
+    return {r.incrementBase.toMoneyText(),   taxParameters().taxRate.toPlainText() + QStringLiteral(" %"), r.grossQuota.toMoneyText(),
             r.bonusAmount.toMoneyText(),     r.netQuota.toMoneyText(),         percentText(r.surchargePercent),
             r.surchargeAmount.toMoneyText(), r.reducedSurcharge.toMoneyText(), r.lateInterest.toMoneyText(),
             percentText(r.executivePercent), r.executiveAmount.toMoneyText(),  r.total.toMoneyText()};

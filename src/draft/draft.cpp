@@ -4,6 +4,7 @@
 #include "artwork/artwork.h"
 #include "report/renderer.h"
 #include "rules/rules.h"
+#include "rules/tax_year.h"
 
 namespace {
 const QString kTemplatePath = QStringLiteral(":/draft/borrador.json");
@@ -45,11 +46,6 @@ DayCount dayCount(TDateTime date)
 {
     return DayCount{date.value()};
 }
-
-std::int32_t flag(bool value)
-{
-    return value ? 1 : 0;
-}
 } // namespace
 
 Report CreateDraftReport()
@@ -71,18 +67,18 @@ void SetDraftVariables(Report &report, SimulationValues &values, DraftRight righ
     const RightResult &result = resultOf(values, right);
     const Currency hundred = Currency::fromInt(100);
 
-    // 2. Variables 1 to 30. The band table is the one the increment terms
-    // apply, printed as constants.
-    report.setVariable(QStringLiteral("FINTRAMO1"), std::int32_t{5});
-    report.setVariable(QStringLiteral("FINTRAMO2"), std::int32_t{10});
-    report.setVariable(QStringLiteral("FINTRAMO3"), std::int32_t{15});
-    report.setVariable(QStringLiteral("TIPOTRAMO1"), Currency::fromRaw(32900));
-    report.setVariable(QStringLiteral("TIPOTRAMO2"), Currency::fromRaw(29700));
-    report.setVariable(QStringLiteral("TIPOTRAMO3"), Currency::fromRaw(28600));
-    report.setVariable(QStringLiteral("TIPOTRAMO4"), Currency::fromRaw(28600));
-    report.setVariable(QStringLiteral("INICIOTRAMO2"), std::int32_t{6});
-    report.setVariable(QStringLiteral("INICIOTRAMO3"), std::int32_t{11});
-    report.setVariable(QStringLiteral("INICIOTRAMO4"), std::int32_t{16});
+    // 2. Variables 1 to 30. The band table is the one the increment terms apply.
+    const TaxParameters &tax = taxParameters();
+    report.setVariable(QStringLiteral("FINTRAMO1"), tax.bands[0].lastYear);
+    report.setVariable(QStringLiteral("FINTRAMO2"), tax.bands[1].lastYear);
+    report.setVariable(QStringLiteral("FINTRAMO3"), tax.bands[2].lastYear);
+    report.setVariable(QStringLiteral("TIPOTRAMO1"), tax.bands[0].annualPercentage);
+    report.setVariable(QStringLiteral("TIPOTRAMO2"), tax.bands[1].annualPercentage);
+    report.setVariable(QStringLiteral("TIPOTRAMO3"), tax.bands[2].annualPercentage);
+    report.setVariable(QStringLiteral("TIPOTRAMO4"), tax.bands[3].annualPercentage);
+    report.setVariable(QStringLiteral("INICIOTRAMO2"), tax.firstYearOf(1));
+    report.setVariable(QStringLiteral("INICIOTRAMO3"), tax.firstYearOf(2));
+    report.setVariable(QStringLiteral("INICIOTRAMO4"), tax.firstYearOf(3));
     report.setVariable(QStringLiteral("TIPOGRAVAMEN"), values.taxRate);
     report.setVariable(QStringLiteral("PORCENTTRANSMITIDO"), values.shareTransferred);
     report.setVariable(QStringLiteral("FECHADEVENGO"), dayCount(values.accrualDate));

@@ -1,34 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "rules/rules.h"
-
-#include <QString>
+#include "rules/tax_year.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace {
-// The municipality's non-working days, as the tax office publishes them.
-// Sundays are never working days and are not listed.
-constexpr std::array<const char *, 84> kNonWorkingDayTexts = {
-    "01/01/2009", "06/01/2009", "28/02/2009", "09/04/2009", "10/04/2009", "01/05/2009", "24/06/2009", "16/08/2009",
-    "07/10/2009", "12/10/2009", "02/11/2009", "07/12/2009", "08/12/2009", "25/12/2009", "01/01/2010", "06/01/2010",
-    "01/03/2010", "01/04/2010", "02/04/2010", "01/05/2010", "24/06/2010", "16/08/2010", "07/10/2010", "12/10/2010",
-    "01/11/2010", "06/12/2010", "08/12/2010", "25/12/2010", "02/01/2011", "06/01/2011", "28/02/2011", "05/04/2011",
-    "06/04/2011", "01/05/2011", "24/06/2011", "15/08/2011", "07/10/2011", "12/10/2011", "01/11/2011", "06/12/2011",
-    "08/12/2011", "25/12/2011", "01/01/2012", "07/01/2012", "28/02/2012", "28/03/2012", "29/03/2012", "01/05/2012",
-    "24/06/2012", "15/08/2012", "07/10/2012", "12/10/2012", "01/11/2012", "06/12/2012", "09/12/2012", "25/12/2012",
-    "01/01/2013", "07/01/2013", "28/02/2013", "28/03/2013", "29/03/2013", "01/05/2013", "24/06/2013", "15/08/2013",
-    "07/10/2013", "12/10/2013", "01/11/2013", "06/12/2013", "09/12/2013", "25/12/2013", "01/01/2014", "06/01/2014",
-    "28/02/2014", "17/04/2014", "28/04/2014", "01/05/2014", "24/06/2014", "15/08/2014", "07/10/2014", "13/10/2014",
-    "01/11/2014", "06/12/2014", "08/12/2014", "25/12/2014",
-};
-
 constexpr int kWorkingDaysToFile = 30;
 constexpr int kSunday = 1;
 
-// The texts converted to day numbers: one mark per day of the span they
-// cover, so a lookup is a subtraction and a bit test.
+// The tax year record's non-working days as day numbers: one mark per day
+// of the span they cover, so a lookup is a subtraction and a bit test.
 struct NonWorkingDayTable {
     int firstSerial = 0;
     std::vector<bool> marks;
@@ -41,12 +23,13 @@ struct NonWorkingDayTable {
     }
 };
 
-NonWorkingDayTable convertTexts()
+NonWorkingDayTable convertDays()
 {
     std::vector<int> serials;
-    for (const char *text : kNonWorkingDayTexts)
-        if (const auto day = TDateTime::parseDate(QString::fromLatin1(text)))
-            serials.push_back(day->wholeDays());
+    for (const CalendarYear &year : taxParameters().years)
+        for (const DayAndMonth &day : year.nonWorkingDays)
+            if (const auto date = TDateTime::tryFromYmd(year.year, day.month, day.day))
+                serials.push_back(date->wholeDays());
     NonWorkingDayTable table;
     if (serials.empty())
         return table;
@@ -60,12 +43,12 @@ NonWorkingDayTable convertTexts()
 
 const NonWorkingDayTable &convertedTable()
 {
-    static const NonWorkingDayTable table = convertTexts();
+    static const NonWorkingDayTable table = convertDays();
     return table;
 }
 
 // The table as last filled: none until the first fill. Every fill yields the
-// same 84 days, so a refill only has to point at the table converted once.
+// same days, so a refill only has to point at the table converted once.
 const NonWorkingDayTable *filledTable = nullptr;
 } // namespace
 

@@ -1,28 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "rules/rules.h"
+#include "rules/tax_year.h"
 #include "rules/whole_years.h"
 
 namespace {
-constexpr std::int32_t kYearsCap = 20;
-// 28.62 % as a fraction.
-constexpr Currency kTaxRate = Currency::fromRaw(2862);
-
+// The percentage of the band the years fall in; none for less than a year.
 Currency annualPercentageFor(std::int32_t years)
 {
-    if (years >= 11)
-        return Currency::fromRaw(28600);
-    if (years >= 6)
-        return Currency::fromRaw(29700);
-    if (years >= 1)
-        return Currency::fromRaw(32900);
-    return Currency();
+    if (years < 1)
+        return Currency();
+    for (const IncrementBand &band : taxParameters().bands)
+        if (years <= band.lastYear)
+            return band.annualPercentage;
+    return taxParameters().bands.back().annualPercentage;
 }
 } // namespace
 
 std::int32_t YearsElapsed(TDateTime first, TDateTime second)
 {
     const std::int32_t years = rules_detail::wholeYearsBetween(first, second);
-    return years > kYearsCap ? kYearsCap : years;
+    const std::int32_t cap = taxParameters().yearsCap();
+    return years > cap ? cap : years;
 }
 
 void ComputeIncrementTerms(TDateTime acquisition, TDateTime accrual, IncrementTerms &terms)
@@ -31,7 +29,7 @@ void ComputeIncrementTerms(TDateTime acquisition, TDateTime accrual, IncrementTe
     terms.AnnualPercentage = annualPercentageFor(years);
     // years x percent / 100: exact in four decimals (years x 329, 297 or 286).
     terms.TotalPercentage = terms.AnnualPercentage.mulDiv(years, 100);
-    terms.TaxRate = kTaxRate;
+    terms.TaxRate = taxParameters().taxRateFraction();
 }
 
 Currency IncrementBaseFor(Currency value, TDateTime acquisition, TDateTime accrual)

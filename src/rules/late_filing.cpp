@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "rules/rules.h"
+#include "rules/tax_year.h"
 
-#include <array>
+#include <span>
 
 namespace {
 constexpr std::int32_t kExecutivePercent = 5;
 constexpr std::int32_t kReducedShare = 75; // percent of the surcharge kept when filed with payment
 constexpr std::int64_t kDaysPerInterestYear = 365;
-
-// Yearly late-payment interest rates, as fractions, from 2009 on.
-constexpr unsigned kFirstRateYear = 2009;
-constexpr std::array<Currency, 6> kYearlyRates = {
-    Currency::fromRaw(500), Currency::fromRaw(500), Currency::fromRaw(500), // 2009 to 2011
-    Currency::fromRaw(500), Currency::fromRaw(500), Currency::fromRaw(500), // 2012 to 2014
-};
 
 std::int32_t surchargePercentFor(std::int32_t monthsLate)
 {
@@ -64,12 +58,14 @@ void LateFilingSurcharge(std::int32_t withPayment, std::int32_t requirement, std
 
 Currency LateInterestRate(std::uint16_t year)
 {
-    if (year >= kFirstRateYear && year < kFirstRateYear + kYearlyRates.size())
-        return kYearlyRates[year - kFirstRateYear];
+    const std::span<const CalendarYear> years = taxParameters().years;
+    for (const CalendarYear &entry : years)
+        if (entry.year == year)
+            return entry.lateInterestRate;
     // No rate is published for other years, and the input sheet's date limits
     // never ask for one; the batch calculator may. They get the rate of the
-    // last published year, 0.05.
-    return kYearlyRates.back();
+    // last published year.
+    return years.back().lateInterestRate;
 }
 
 Currency LateInterest(std::int32_t requirement, std::int32_t twentyPercent, TDateTime start, TDateTime end,

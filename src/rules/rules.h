@@ -2,6 +2,7 @@
 // The municipality's tax rules as pure computations on TDateTime and
 // Currency, hosted by the data module TDataModule1 (the free functions below
 // are its routines). The only state is the in-memory non-working-day table.
+// The municipality's parameters they apply come from tax_year.h.
 // Callers: the computation pass, the input sheet (filing deadline), the
 // print buttons (LateFilingSurcharge) and the batch calculator.
 #pragma once
@@ -34,6 +35,12 @@ struct SurchargeResult {
     std::int32_t ExecutivePercent = 0;   // 0 or 5
     Currency ExecutiveAmount;
 };
+
+// A yes or no as the 32-bit flag the rules take.
+[[nodiscard]] constexpr std::int32_t flag(bool value)
+{
+    return value ? 1 : 0;
+}
 
 // --- Increment terms and quota ---------------------------------------------
 [[nodiscard]] std::int32_t YearsElapsed(TDateTime first, TDateTime second);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "simulation.h"
 
+#include "rules/tax_year.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,21 +21,6 @@ Currency roundedRatioToCents(Int128 numerator, Int128 denominator)
     if ((magnitude % perCent) * 2 >= perCent)
         ++cents;
     return Currency::fromRaw(saturateToInt64((negative ? -cents : cents) * 100));
-}
-
-std::int32_t flag(bool value)
-{
-    return value ? 1 : 0;
-}
-
-// The bonus percentage text ("0" or "95") read as a whole percent; text that
-// is no number counts as no bonus, and a percent is never above 100.
-std::int32_t wholeBonusPercent(const QString &text)
-{
-    const std::optional<Currency> value = Currency::parse(text);
-    if (!value)
-        return 0;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value->truncated(), 0, 100));
 }
 
 // Quota x percent / 100, rounded to cents.
@@ -95,7 +82,10 @@ Currency reducedValueFor(Currency cadastralValue, bool revisedValuation)
 {
     if (!revisedValuation)
         return roundedRatioToCents(cadastralValue.raw(), 1);
-    return roundedRatioToCents(static_cast<Int128>(cadastralValue.raw()) * 60, 100);
+    // value x (100 - reduction) / 100, the percentages in ten-thousandths.
+    const Int128 hundredPercent = static_cast<Int128>(Currency::Scale) * 100;
+    return roundedRatioToCents(
+        static_cast<Int128>(cadastralValue.raw()) * (hundredPercent - taxParameters().reduction.raw()), hundredPercent);
 }
 
 Currency valueForSettlementFor(Currency reducedValue, Currency shareTransferred)
@@ -124,6 +114,7 @@ SimulationValues ComputationPass(const SimulationInputs &inputs, const Simulatio
 
     IncrementTerms terms;
     ComputeIncrementTerms(acquisition, accrual, terms);
+    const Currency taxRate = terms.TaxRate; // the fraction the quota applies
 
     values.extension = inputs.extension;
     values.paidAtFiling = inputs.paidAtFiling;
@@ -132,7 +123,7 @@ SimulationValues ComputationPass(const SimulationInputs &inputs, const Simulatio
 
     std::int32_t bonusPercent = 0;
     if (inputs.bonusChecked) {
-        bonusPercent = wholeBonusPercent(inputs.bonusPercentageText);
+        bonusPercent = std::clamp<std::int32_t>(inputs.bonusPercent, 0, 100);
         values.bonusDescription = inputs.bonusDescription;
         values.bonusPercentage = Currency::fromInt(bonusPercent);
     } else {
@@ -151,7 +142,7 @@ SimulationValues ComputationPass(const SimulationInputs &inputs, const Simulatio
     values.yearsElapsed = YearsElapsed(acquisition, accrual);
     values.annualPercentage = terms.AnnualPercentage;
     values.totalPercentage = terms.TotalPercentage;
-    values.taxRate = TaxRatePercent;
+    values.taxRate = taxParameters().taxRate;
     values.provisionalBase = values.reducedValue * values.totalPercentage;
     values.filingDeadline = FilingDeadline(flag(inputs.extension), transferKind, accrual);
     values.interestStart =
@@ -180,7 +171,7 @@ SimulationValues ComputationPass(const SimulationInputs &inputs, const Simulatio
         full.incrementBase = IncrementBaseFor(values.valueForSettlement, acquisition, accrual);
         // Full ownership rounds the quota to cents before the bonus is taken.
         full.grossQuota =
-            roundedRatioToCents(static_cast<Int128>(full.incrementBase.raw()) * TaxRateFraction.raw(), Currency::Scale);
+            roundedRatioToCents(static_cast<Int128>(full.incrementBase.raw()) * taxRate.raw(), Currency::Scale);
         full.bonusAmount = bonusFor(full.grossQuota, bonusPercent);
         full.netQuota = full.grossQuota - full.bonusAmount;
         const SurchargeResult surcharge = surchargeFor(full.netQuota);
@@ -211,7 +202,7 @@ SimulationValues ComputationPass(const SimulationInputs &inputs, const Simulatio
 
     for (RightResult *right : {&values.bareOwnership, &values.usufruct}) {
         // Bare ownership and usufruct keep four decimals in their quotas.
-        right->grossQuota = right->incrementBase * TaxRateFraction;
+        right->grossQuota = right->incrementBase * taxRate;
         right->bonusAmount = bonusFor(right->grossQuota, bonusPercent);
         right->netQuota = right->grossQuota - right->bonusAmount;
         const SurchargeResult surcharge = surchargeFor(right->netQuota);

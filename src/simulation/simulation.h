@@ -37,11 +37,11 @@ struct SimulationInputs {
     TDateTime acquisitionDate;                         // DT_ADQUISICION
     TDateTime accrualDate;                             // DT_DEVENGO
     TDateTime filingDate;                              // DT_PRESENTACION
-    bool bonusChecked = false;                         // CheckBox3 "Bonificaciones en la cuota"
-    QString bonusDescription;                          // text of ComboBox_bonificacion
-    QString bonusPercentageText = QStringLiteral("0"); // text of Edit_Bonificacion
-    bool paidAtFiling = true;                          // CheckBox7 "Presentación con Ingreso"
-    bool priorRequirement = false;                     // CheckBox8
+    bool bonusChecked = false;     // CheckBox3 "Bonificaciones en la cuota"; without it the two below are ignored
+    std::int32_t bonusPercent = 0; // whole percent, Edit_Bonificacion; kept within 0..100
+    QString bonusDescription;      // the bonus chosen in ComboBox_bonificacion
+    bool paidAtFiling = true;      // CheckBox7 "Presentación con Ingreso"
+    bool priorRequirement = false; // CheckBox8
 };
 
 // The twelve lines of one right, plus the values its print needs.
@@ -97,10 +97,6 @@ struct SimulationValues {
 inline const QString RightNameFull = QStringLiteral("PLENA PROPIEDAD");
 inline const QString RightNameBare = QStringLiteral("NUDA PROPIEDAD");
 inline const QString RightNameUsufruct = QStringLiteral("USUFRUCTO");
-
-// The tax rate as a percent and as the fraction the quota applies.
-inline constexpr Currency TaxRatePercent = Currency::fromRaw(286200);
-inline constexpr Currency TaxRateFraction = Currency::fromRaw(2862);
 
 enum class ValidationResult {
     Ok,

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/window_frame.h"
 #include "rules/rules.h"
+#include "rules/tax_year.h"
 #include "ui_borrador.h"
 #include "widgets/pixelfonts.h"
 
@@ -28,9 +29,9 @@ const QString kTransferCaption = QStringLiteral("Fecha de Transmisión (Devengo 
 const QString kDeathCaption = QStringLiteral("Fecha de Fallecimiento (Devengo del Impuesto)");
 const QString kWarning =
     QStringLiteral("ATENCIÓN!! La administración podrá incoar el correspondiente Expediente Sancionador");
-const QString kTaxRateText = QStringLiteral("28,62 %");
-const QString kBonusPercent = QStringLiteral("95");
-const QString kNoBonus = QStringLiteral("0");
+// A picker's own bounds, which stand for "no limit".
+const QDate kNoEarlierLimit(100, 1, 1);
+const QDate kNoLaterLimit(9999, 12, 31);
 // Hints stay up 25 minutes while the window is shown.
 constexpr int kHintMilliseconds = 1'500'000;
 // Typing stops once the cadastral value exceeds ten million.
@@ -70,6 +71,7 @@ TForm_borrador1::TForm_borrador1(QWidget *parent)
     // The extension's hint is shown only while the extension can be asked for.
     m_checkBox4Hint = ui->CheckBox4->toolTip();
     ui->CheckBox4->setToolTip(QString());
+    applyTaxParameters();
     ui->ComboBox_bonificacion->setCurrentIndex(-1);
     connectHandlers();
 }
@@ -85,6 +87,18 @@ TForm_borrador1::~TForm_borrador1()
         qApp->removeEventFilter(this);
     if (Form_borrador1 == this)
         Form_borrador1 = nullptr;
+}
+
+void TForm_borrador1::applyTaxParameters()
+{
+    const TaxParameters &tax = taxParameters();
+    const auto limit = [](DatePicker *picker, const DateLimits &limits) {
+        picker->setDateRange(limits.first ? limits.first->toQDate() : kNoEarlierLimit, limits.last.toQDate());
+    };
+    limit(ui->DT_ADQUISICION, tax.acquisitionDates());
+    limit(ui->DT_DEVENGO, tax.accrualDates());
+    limit(ui->DT_PRESENTACION, tax.filingDates());
+    ui->ComboBox_bonificacion->addItem(tax.bonusDescription);
 }
 
 void TForm_borrador1::connectHandlers()
@@ -138,9 +152,8 @@ void TForm_borrador1::showMessage(const QString &text)
 
 void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why)
 {
-    // The pickers' own bounds stand for "no limit".
-    const bool earliest = picker->minimumDate() > QDate(100, 1, 1);
-    const bool latest = picker->maximumDate() < QDate(9999, 12, 31);
+    const bool earliest = picker->minimumDate() > kNoEarlierLimit;
+    const bool latest = picker->maximumDate() < kNoLaterLimit;
     const QString from = TDateTime::fromQDate(picker->minimumDate()).toShortDateText();
     const QString to = TDateTime::fromQDate(picker->maximumDate()).toShortDateText();
     const bool outOfRange = why == DatePicker::Refusal::OutOfRange;
@@ -405,12 +418,19 @@ void TForm_borrador1::CheckBox3Click()
     if (bonus)
         ComboBox_bonificacionChange();
     else
-        ui->Edit_Bonificacion->setText(kNoBonus);
+        showBonusPercent(0);
 }
 
 void TForm_borrador1::ComboBox_bonificacionChange()
 {
-    ui->Edit_Bonificacion->setText(ui->ComboBox_bonificacion->currentIndex() == 0 ? kBonusPercent : kNoBonus);
+    const bool chosen = ui->ComboBox_bonificacion->currentIndex() == 0;
+    showBonusPercent(chosen ? static_cast<std::int32_t>(taxParameters().bonusPercentage.truncated()) : 0);
+}
+
+void TForm_borrador1::showBonusPercent(std::int32_t percent)
+{
+    m_bonusPercent = percent;
+    ui->Edit_Bonificacion->setText(QString::number(percent));
 }
 
 void TForm_borrador1::Edit_BonificacionKeyPress(QChar &key)
@@ -480,7 +500,7 @@ SimulationInputs TForm_borrador1::gatherInputs() const
     in.filingDate = ui->DT_PRESENTACION->value();
     in.bonusChecked = ui->CheckBox3->isChecked();
     in.bonusDescription = ui->ComboBox_bonificacion->currentText();
-    in.bonusPercentageText = ui->Edit_Bonificacion->text();
+    in.bonusPercent = m_bonusPercent;
     in.paidAtFiling = ui->CheckBox7->isChecked();
     in.priorRequirement = ui->CheckBox8->isChecked();
     return in;
@@ -547,7 +567,7 @@ void TForm_borrador1::writeResults()
 
     const auto write = [](const Line &column, const RightResult &r) {
         column[0]->setText(r.incrementBase.toMoneyText());
-        column[1]->setText(kTaxRateText);
+        column[1]->setText(taxParameters().taxRate.toPlainText() + QStringLiteral(" %"));
         column[2]->setText(r.grossQuota.toMoneyText());
         column[3]->setText(r.bonusAmount.toMoneyText());
         column[4]->setText(r.netQuota.toMoneyText());

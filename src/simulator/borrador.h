@@ -70,6 +70,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The pickers' limits and the bonus of the tax-year record.
+    void applyTaxParameters();
     void connectHandlers();
     // The filing deadline and the transfer-date checks; repeats is how many
     // more times the check may run after resetting the transfer date.
@@ -79,11 +81,14 @@ private:
     void reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why);
     [[nodiscard]] SimulationInputs gatherInputs() const;
     void showModeOnResults(OwnershipMode mode);
+    // The bonus the pass applies, shown in Edit_Bonificacion.
+    void showBonusPercent(std::int32_t percent);
     void writeResults();
     [[nodiscard]] TDateTime today() const;
 
     std::unique_ptr<Ui::TForm_borrador1> ui;
     SimulationValues m_values;
+    std::int32_t m_bonusPercent = 0;
     // The draft's report object: template and logo; the print buttons set its variables.
     Report frxReport_borradorplusvalia;
     QString m_checkBox4Hint;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -262,6 +263,35 @@ TEST(DraftVariables, TheBandTableIsTheSameForEveryRight)
         SetDraftVariables(report, *values, right);
         const Variables first(report.variables().entries().begin(), report.variables().entries().begin() + 10);
         EXPECT_EQ(first, bands);
+    }
+}
+
+// The printed band table and the percentages the rules apply agree by
+// construction: for every count of whole years, the band the draft's table
+// places it in carries the percentage ComputeIncrementTerms applies.
+TEST(DraftVariables, TheBandTableAgreesWithTheRules)
+{
+    SimulationValues values = pass(workedExample());
+    Report report = CreateDraftReport();
+    SetDraftVariables(report, values, DraftRight::FullOwnership);
+    const auto integer = [&report](const char *name) {
+        const auto *value = std::get_if<std::int32_t>(&variable(report, name));
+        EXPECT_NE(value, nullptr) << name << " is not an integer";
+        return value ? *value : 0;
+    };
+    const std::int32_t ends[] = {integer("FINTRAMO1"), integer("FINTRAMO2"), integer("FINTRAMO3")};
+    const std::int32_t starts[] = {integer("INICIOTRAMO2"), integer("INICIOTRAMO3"), integer("INICIOTRAMO4")};
+    const Currency rates[] = {currency(report, "TIPOTRAMO1"), currency(report, "TIPOTRAMO2"),
+                              currency(report, "TIPOTRAMO3"), currency(report, "TIPOTRAMO4")};
+    for (int band = 0; band < 3; ++band)
+        EXPECT_EQ(starts[band], ends[band] + 1) << "band " << band + 2;
+
+    const TDateTime acquisition = TDateTime::fromYmd(1980, 7, 1);
+    for (int years = 0; years <= 30; ++years) {
+        IncrementTerms terms;
+        ComputeIncrementTerms(acquisition, TDateTime::fromYmd(1980 + years, 7, 1), terms);
+        const int band = static_cast<int>(std::ranges::count_if(ends, [years](std::int32_t end) { return years > end; }));
+        EXPECT_EQ(terms.AnnualPercentage, years == 0 ? Currency() : rates[band]) << years << " years";
     }
 }
 

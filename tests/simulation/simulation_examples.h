@@ -33,7 +33,7 @@ inline SimulationInputs withBonus(SimulationInputs inputs)
 {
     inputs.bonusChecked = true;
     inputs.bonusDescription = kBonusDescription;
-    inputs.bonusPercentageText = QStringLiteral("95");
+    inputs.bonusPercent = 95;
     return inputs;
 }
 

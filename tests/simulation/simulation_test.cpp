@@ -408,7 +408,6 @@ TEST(ComputationPass, UncheckingTheBonusClearsWhatThePrintReceives)
     const SimulationValues withIt = pass(withBonus(workedExample()));
     SimulationInputs inputs = withBonus(workedExample());
     inputs.bonusChecked = false;
-    inputs.bonusPercentageText = QStringLiteral("0");
     const SimulationValues without = ComputationPass(inputs, withIt);
     EXPECT_TRUE(without.bonusDescription.isEmpty());
     EXPECT_EQ(without.bonusPercentage, Currency());
@@ -416,13 +415,15 @@ TEST(ComputationPass, UncheckingTheBonusClearsWhatThePrintReceives)
     EXPECT_EQ(without.fullOwnership.netQuota, money("5100.08"));
 }
 
-TEST(ComputationPass, BonusTextThatIsNoNumberCountsAsNone)
+TEST(ComputationPass, BonusPercentIsKeptWithinZeroAndAHundred)
 {
     SimulationInputs inputs = withBonus(workedExample());
-    inputs.bonusPercentageText = QStringLiteral("abc");
+    inputs.bonusPercent = -5;
     EXPECT_EQ(pass(inputs).fullOwnership.bonusAmount, Currency());
-    inputs.bonusPercentageText = QStringLiteral("250");
-    EXPECT_EQ(pass(inputs).fullOwnership.netQuota, Currency()); // capped at 100 %
+    EXPECT_EQ(pass(inputs).bonusPercentage, Currency());
+    inputs.bonusPercent = 250;
+    EXPECT_EQ(pass(inputs).fullOwnership.netQuota, Currency());
+    EXPECT_EQ(pass(inputs).bonusPercentage, money("100"));
 }
 
 TEST(ComputationPass, FlagsAndDatesAreStoredAsCalendarDays)

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc_output.h"
 
-#include "rules/tax_year.h"
+#include "simulation/results_sheet.h"
 
-#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -13,7 +12,6 @@
 namespace {
 // The rights in the order of the CSV column groups.
 enum RightSlot { FullSlot = 0, BareSlot = 1, UsufructSlot = 2 };
-constexpr std::array<std::string_view, 3> kRightNames = {"PLENA PROPIEDAD", "NUDA PROPIEDAD", "USUFRUCTO"};
 constexpr std::array<std::string_view, 3> kCsvPrefixes = {"plena_", "nuda_", "usufructo_"};
 
 struct RightView {
@@ -192,7 +190,9 @@ template <typename Sink> void visitSummary(const SimulationValues &values, Sink 
 template <typename Sink> void visitRight(const RightView &right, Sink &&sink)
 {
     const RightResult &r = *right.result;
-    sink("right", kRightNames[right.slot]);
+    static const std::array<std::string, 3> names = {RightNameFull.toStdString(), RightNameBare.toStdString(),
+                                                     RightNameUsufruct.toStdString()};
+    sink("right", std::string_view(names[right.slot]));
     sink("right_percentage", right.percentage);
     sink("right_value", r.rightValue);
     sink("increment_base", r.incrementBase);
@@ -271,53 +271,15 @@ std::size_t rightFieldCount()
 
 // --- The results sheet as text ---------------------------------------------------
 
-struct SheetLine {
-    const char16_t *firstCaption;
-    const char16_t *secondCaption;
-};
-
-// The captions of the two columns, dotted leaders included.
-constexpr std::array<SheetLine, 12> kSheetLines = {{
-    {u"[1] Base Imponible......................", u"[1] Base Imponible....................."},
-    {u"[2] Tipo de Gravamen..................", u"[2] Tipo de Gravamen................."},
-    {u"[3] Cuota Tributaria [1]x[2]...........", u"[3] Cuota Tributaria [1]x[2].........."},
-    {u"[4] Bonificación.........................", u"[4] Bonificación........................."},
-    {u"[5] Cuota Líquida [3]-[4]..............", u"[5] Cuota Líquida [3]-[4].............."},
-    {u"[6] Recargo único......................", u"[6] Recargo único......................"},
-    {u"[7] Importe Recargo único............", u"[7] Importe Recargo único............"},
-    {u"[8] R. único reducido [7]x75%.......", u"[8] R. único reducido [7]x75%........"},
-    {u"[9] Intereses Demora..................", u"[9] Intereses Demora..................."},
-    {u"[10] Recargo Ejecutivo................", u"[10] Recargo Ejecutivo................."},
-    {u"[11] Importe R. Ejecutivo.............", u"[11] Importe R. Ejecutivo.............."},
-    {u"[12] TOTAL A INGRESAR..............", u"[12] TOTAL A INGRESAR..............."},
-}};
-
-QString percentText(std::int32_t percent)
-{
-    return QString::number(percent) + QStringLiteral(" %");
-}
-
-QStringList lineValues(const RightResult &r)
-{
-    return {r.incrementBase.toMoneyText(),   taxParameters().taxRate.toPlainText() + QStringLiteral(" %"), r.grossQuota.toMoneyText(),
-            r.bonusAmount.toMoneyText(),     r.netQuota.toMoneyText(),         percentText(r.surchargePercent),
-            r.surchargeAmount.toMoneyText(), r.reducedSurcharge.toMoneyText(), r.lateInterest.toMoneyText(),
-            percentText(r.executivePercent), r.executiveAmount.toMoneyText(),  r.total.toMoneyText()};
-}
-
-void appendColumn(QString &text, const QString &heading, const RightResult &right, bool secondColumn)
+void appendColumn(QString &text, const ResultColumn &column)
 {
     constexpr qsizetype captionWidth = 42;
     constexpr qsizetype valueWidth = 20;
-    text += u'\n' + heading + u'\n';
-    const QStringList values = lineValues(right);
-    for (std::size_t i = 0; i < kSheetLines.size(); ++i) {
-        const QString caption =
-            QString::fromUtf16(secondColumn ? kSheetLines[i].secondCaption : kSheetLines[i].firstCaption);
-        text +=
-            caption.leftJustified(captionWidth) + values[static_cast<qsizetype>(i)].rightJustified(valueWidth) + u'\n';
-    }
-    text += QStringLiteral("    [5]+[8]+[9]+[11]\n");
+    text += u'\n' + QString::fromUtf8(column.heading) + u'\n';
+    for (const ResultLine &line : column.lines)
+        text += QString::fromUtf8(line.caption).leftJustified(captionWidth) + line.text().rightJustified(valueWidth) +
+                u'\n';
+    text += QStringLiteral("    ") + QString::fromUtf8(resultTotalNote()) + u'\n';
 }
 
 QString summaryLine(const QString &caption, const QString &value)
@@ -424,16 +386,13 @@ QString resultsSheetText(const SimulationValues &values)
                         (values.totalPercentage * Currency::fromInt(100)).toGroupedText(2) + QStringLiteral(" %"));
     text += summaryLine(QStringLiteral("Base previa"), values.provisionalBase.toMoneyText());
     text += summaryLine(QStringLiteral("Fecha Límite para la presentación"), values.filingDeadline.toShortDateText());
-    if (values.ownershipMode == OwnershipMode::FullOwnership) {
-        appendColumn(text, QStringLiteral("Plena Propiedad"), values.fullOwnership, false);
-    } else {
+    if (values.ownershipMode == OwnershipMode::BareAndUsufruct)
         text += summaryLine(QStringLiteral("Porcentaje del usufructo"),
                             values.rightPercentage.toPlainText() + QStringLiteral(" %"));
-        appendColumn(text, QStringLiteral("Nuda Propiedad"), values.bareOwnership, false);
-        appendColumn(text, QStringLiteral("Usufructo"), values.usufruct, true);
-    }
-    if (values.priorRequirement)
-        text +=
-            QStringLiteral("\nATENCIÓN!! La administración podrá incoar el correspondiente Expediente Sancionador\n");
+    const ResultsSheet sheet = resultsSheetOf(values);
+    for (std::size_t i = 0; i < sheet.columnCount; ++i)
+        appendColumn(text, sheet.columns[i]);
+    if (sheet.warning)
+        text += u'\n' + QString::fromUtf8(sheet.warning) + u'\n';
     return text;
 }

@@ -8,6 +8,7 @@
 #include "platform/window_frame.h"
 #include "rules/rules.h"
 #include "rules/tax_year.h"
+#include "simulation/results_sheet.h"
 #include "ui_borrador.h"
 #include "widgets/pixelfonts.h"
 
@@ -27,8 +28,6 @@ const QString kInputTitle = QStringLiteral("Entrada de Datos!!");
 const QString kErrorTitle = QStringLiteral("Error");
 const QString kTransferCaption = QStringLiteral("Fecha de Transmisión (Devengo del Impuesto)");
 const QString kDeathCaption = QStringLiteral("Fecha de Fallecimiento (Devengo del Impuesto)");
-const QString kWarning =
-    QStringLiteral("ATENCIÓN!! La administración podrá incoar el correspondiente Expediente Sancionador");
 // A picker's own bounds, which stand for "no limit".
 const QDate kNoEarlierLimit(100, 1, 1);
 const QDate kNoLaterLimit(9999, 12, 31);
@@ -51,9 +50,10 @@ void digitsAndComma(QChar &key)
         key = QChar();
 }
 
-QString percentText(std::int32_t percent)
+// A text of the results sheet as the window shows it.
+QString sheetText(const char *source)
 {
-    return QString::number(percent) + QStringLiteral(" %");
+    return *source ? QCoreApplication::translate(ResultsSheetContext, source) : QString();
 }
 } // namespace
 
@@ -72,6 +72,7 @@ TForm_borrador1::TForm_borrador1(QWidget *parent)
     m_checkBox4Hint = ui->CheckBox4->toolTip();
     ui->CheckBox4->setToolTip(QString());
     applyTaxParameters();
+    writeResultCaptions();
     ui->ComboBox_bonificacion->setCurrentIndex(-1);
     connectHandlers();
 }
@@ -549,48 +550,51 @@ void TForm_borrador1::showModeOnResults(OwnershipMode mode)
     ui->BitBtn_PLENAPROPIEDAD->setVisible(full);
     ui->BitBtn_NUDAPROPIEDAD->setVisible(!full);
     ui->BitBtn_USUFRUCTO->setVisible(!full);
-    ui->Label88->setText(full ? QStringLiteral("Plena Propiedad") : QStringLiteral("Nuda Propiedad"));
-    ui->Label89->setText(full ? QString() : QStringLiteral("Usufructo"));
+    const auto headings = resultHeadings(mode);
+    ui->Label88->setText(sheetText(headings[0]));
+    ui->Label89->setText(sheetText(headings[1]));
+}
+
+TForm_borrador1::ResultLabels TForm_borrador1::resultLabels() const
+{
+    return {{{{ui->Label_BI, ui->Label_TG, ui->Label_CT, ui->Label_BONIFICACION, ui->Label_CL, ui->Label_RUNICO,
+               ui->Label_IRUNICO, ui->Label_RUNICOREDUCIDO, ui->Label_ID, ui->Label_RE, ui->Label_IRE, ui->Label_TOTAL},
+              {ui->Label_BI2, ui->Label_TG2, ui->Label_CT2, ui->Label_BONIFICACION2, ui->Label_CL2, ui->Label_RUNICO2,
+               ui->Label_IRUNICO2, ui->Label_RUNICOREDUCIDO2, ui->Label_ID2, ui->Label_RE2, ui->Label_IRE2,
+               ui->Label_TOTAL2}}},
+            {{{ui->Label4, ui->Label5, ui->Label6, ui->Label8, ui->Label12, ui->Label13, ui->Label17, ui->Label23,
+               ui->Label24, ui->Label25, ui->Label26, ui->Label27},
+              {ui->Label29, ui->Label43, ui->Label44, ui->Label45, ui->Label46, ui->Label47, ui->Label48, ui->Label49,
+               ui->Label50, ui->Label51, ui->Label52, ui->Label53}}},
+            {ui->Label28, ui->Label54}};
+}
+
+void TForm_borrador1::writeResultCaptions()
+{
+    const ResultLabels labels = resultLabels();
+    for (std::size_t column = 0; column < 2; ++column) {
+        for (std::size_t line = 0; line < ResultLineCount; ++line)
+            labels.captions[column][line]->setText(sheetText(resultCaption(column, line)));
+        labels.totalNotes[column]->setText(sheetText(resultTotalNote()));
+    }
+    ui->Label88->setText(sheetText(resultHeadings(m_values.ownershipMode)[0]));
 }
 
 void TForm_borrador1::writeResults()
 {
-    using Line = std::array<QLabel *, 12>;
-    const Line first = {ui->Label_BI, ui->Label_TG,     ui->Label_CT,      ui->Label_BONIFICACION,
-                        ui->Label_CL, ui->Label_RUNICO, ui->Label_IRUNICO, ui->Label_RUNICOREDUCIDO,
-                        ui->Label_ID, ui->Label_RE,     ui->Label_IRE,     ui->Label_TOTAL};
-    const Line second = {ui->Label_BI2, ui->Label_TG2,     ui->Label_CT2,      ui->Label_BONIFICACION2,
-                         ui->Label_CL2, ui->Label_RUNICO2, ui->Label_IRUNICO2, ui->Label_RUNICOREDUCIDO2,
-                         ui->Label_ID2, ui->Label_RE2,     ui->Label_IRE2,     ui->Label_TOTAL2};
-    const Line secondCaptions = {ui->Label29, ui->Label43, ui->Label44, ui->Label45, ui->Label46, ui->Label47,
-                                 ui->Label48, ui->Label49, ui->Label50, ui->Label51, ui->Label52, ui->Label53};
-
-    const auto write = [](const Line &column, const RightResult &r) {
-        column[0]->setText(r.incrementBase.toMoneyText());
-        column[1]->setText(taxParameters().taxRate.toPlainText() + QStringLiteral(" %"));
-        column[2]->setText(r.grossQuota.toMoneyText());
-        column[3]->setText(r.bonusAmount.toMoneyText());
-        column[4]->setText(r.netQuota.toMoneyText());
-        column[5]->setText(percentText(r.surchargePercent));
-        column[6]->setText(r.surchargeAmount.toMoneyText());
-        column[7]->setText(r.reducedSurcharge.toMoneyText());
-        column[8]->setText(r.lateInterest.toMoneyText());
-        column[9]->setText(percentText(r.executivePercent));
-        column[10]->setText(r.executiveAmount.toMoneyText());
-        column[11]->setText(r.total.toMoneyText());
-    };
-
-    const bool full = m_values.ownershipMode == OwnershipMode::FullOwnership;
+    const ResultsSheet sheet = resultsSheetOf(m_values);
+    const ResultLabels labels = resultLabels();
     showModeOnResults(m_values.ownershipMode);
-    write(first, full ? m_values.fullOwnership : m_values.bareOwnership);
-    if (!full)
-        write(second, m_values.usufruct);
-    for (std::size_t i = 0; i < second.size(); ++i) {
-        second[i]->setVisible(!full);
-        secondCaptions[i]->setVisible(!full);
+    for (std::size_t column = 0; column < sheet.columnCount; ++column)
+        for (std::size_t line = 0; line < ResultLineCount; ++line)
+            labels.values[column][line]->setText(sheet.columns[column].lines[line].text());
+    const bool second = sheet.columnCount == 2;
+    for (std::size_t line = 0; line < ResultLineCount; ++line) {
+        labels.values[1][line]->setVisible(second);
+        labels.captions[1][line]->setVisible(second);
     }
-    ui->Label54->setVisible(!full);
-    ui->Label_advertencia->setText(m_values.priorRequirement ? kWarning : QString());
+    labels.totalNotes[1]->setVisible(second);
+    ui->Label_advertencia->setText(sheet.warning ? sheetText(sheet.warning) : QString());
 }
 
 void TForm_borrador1::CheckBox7Click()

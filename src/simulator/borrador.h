@@ -9,16 +9,19 @@
 #pragma once
 
 #include "report/report.h"
+#include "simulation/results_sheet.h"
 #include "simulation/simulation.h"
 #include "widgets/datepicker.h"
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
 class TForm_borrador1;
 }
+class QLabel;
 
 class TForm_borrador1 final : public QDialog {
     Q_OBJECT
@@ -83,6 +86,14 @@ private:
     void showModeOnResults(OwnershipMode mode);
     // The bonus the pass applies, shown in Edit_Bonificacion.
     void showBonusPercent(std::int32_t percent);
+    // The results sheet's labels: values and captions of each column, and the note under each.
+    struct ResultLabels {
+        std::array<std::array<QLabel *, ResultLineCount>, 2> values;
+        std::array<std::array<QLabel *, ResultLineCount>, 2> captions;
+        std::array<QLabel *, 2> totalNotes;
+    };
+    [[nodiscard]] ResultLabels resultLabels() const;
+    void writeResultCaptions();
     void writeResults();
     [[nodiscard]] TDateTime today() const;
 

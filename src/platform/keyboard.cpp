@@ -13,6 +13,8 @@
 #include <QToolButton>
 
 namespace {
+constexpr char kExemptProperty[] = "enterKeepsItsMeaning";
+
 // The combo box a focused widget belongs to: the box itself or its line edit.
 QComboBox *comboOf(QWidget *widget)
 {
@@ -64,7 +66,7 @@ bool applyConvention(QObject *receiver, QEvent *event)
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
     // With a list open (a combo box's popup) Enter keeps its meaning.
-    if (QApplication::activePopupWidget())
+    if (QApplication::activePopupWidget() || focused->window()->property(kExemptProperty).toBool())
         return false;
     // Enter on a button presses it, as Space does.
     if (qobject_cast<QPushButton *>(focused) || qobject_cast<QToolButton *>(focused)) {
@@ -78,6 +80,11 @@ bool applyConvention(QObject *receiver, QEvent *event)
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, key->modifiers() & ~Qt::ShiftModifier);
     QCoreApplication::sendEvent(focused, &tab);
     return true;
+}
+
+void exemptWindow(QWidget *window)
+{
+    window->setProperty(kExemptProperty, true);
 }
 
 void installConvention()

@@ -10,11 +10,15 @@
 
 class QEvent;
 class QObject;
+class QWidget;
 
 namespace Keyboard {
 // Applies the convention to one event; true when the event was replaced by a
 // Tab or pressed a button, and must not be delivered.
 bool applyConvention(QObject *receiver, QEvent *event);
+// Leaves Enter its own meaning in every field of window: a viewer's find
+// field or zoom box acts on Enter instead of moving on.
+void exemptWindow(QWidget *window);
 // Installs the convention on the application for the program's lifetime
 // (editions without the start window, whose creation installs it); once.
 void installConvention();

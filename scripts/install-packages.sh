@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-mysql
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libqt6sql6-mysql
   qt6-translations-l10n fonts-liberation fonts-dejavu-core
 )
 test_packages=(

@@ -40,7 +40,7 @@ void TForm_altanotarios::BitBtn1Click()
         Platform::dialogs().message(this, tr("Debe introducir algún nombre"), tr("Error"));
         return;
     }
-    if (!Platform::dialogs().question(this, tr("¿Está seguro de guardar los datos?"), kQuestionTitle))
+    if (!Platform::dialogs().question(this, tr("¿Está seguro de guardar los datos?"), questionTitle()))
         return;
     if (!succeeded(this, m_data.addNotary(ui->Edit1->text())))
         return;

@@ -306,7 +306,7 @@ void TForm_CONFIGURACION::BitBtn2Click()
         Platform::dialogs().message(this, tr("No existe registro seleccionado"), tr("Borrar Registro!!"));
         return;
     }
-    if (!Platform::dialogs().question(this, tr("¿Está seguro de borrar el registro?"), kQuestionTitle))
+    if (!Platform::dialogs().question(this, tr("¿Está seguro de borrar el registro?"), questionTitle()))
         return;
     if (succeeded(this, m_data.deleteNotary(MyQuery3.fieldByName(QStringLiteral("idnotario")).asInteger())))
         succeeded(this, MyQuery3.refresh());
@@ -369,7 +369,7 @@ void TForm_CONFIGURACION::BitBtn7Click()
         return;
     const FieldValue day = MyQuery5.fieldByName(QStringLiteral("fechainhabil"));
     const QString question = tr("¿Está seguro de marcar como hábil el día %1 ?").arg(day.asString());
-    if (!Platform::dialogs().question(this, question, kQuestionTitle))
+    if (!Platform::dialogs().question(this, question, questionTitle()))
         return;
     if (succeeded(this, m_data.unmarkDay(day.asDate())))
         succeeded(this, listCalendarYear());

@@ -21,6 +21,8 @@ class TForm_legislacion;
 inline const QString kOrdinanceAddress = QStringLiteral("https://www.sarvelina.example/ordenanzas/OF04_IIVTNU.pdf");
 
 class TForm_legislacion final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TForm_legislacion(QWidget *parent = nullptr);
     ~TForm_legislacion() override;

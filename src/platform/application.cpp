@@ -22,6 +22,16 @@ bool installQtTranslation()
     return false;
 }
 
+bool installProgramTranslation()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale::system(), QStringLiteral("plusvalia"), QStringLiteral("_"), QStringLiteral(":/i18n")) &&
+        QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
 void setUpDesktopProgram(const QString &name, const QString &desktopEntry, const QIcon &icon)
 {
     // No application display name: Qt would append it to every window title
@@ -33,6 +43,7 @@ void setUpDesktopProgram(const QString &name, const QString &desktopEntry, const
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     installFontSubstitutes();
     installQtTranslation();
+    installProgramTranslation();
 }
 
 } // namespace Platform

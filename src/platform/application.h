@@ -14,6 +14,11 @@ namespace Platform {
 // "Buscar en"...; false when it is not installed (they then stay English).
 bool installQtTranslation();
 
+// Loads the program's own catalogue for the desktop's language (built in from
+// translations/plusvalia_<language>.ts); false when there is none, as for
+// Spanish, the language the texts are written in.
+bool installProgramTranslation();
+
 // name: the program's name (WM_CLASS on X11); desktopEntry: its menu entry's
 // name without ".desktop" (the application id on Wayland).
 void setUpDesktopProgram(const QString &name, const QString &desktopEntry, const QIcon &icon);

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -90,3 +91,8 @@ Override::~Override()
     g_shell = m_shell;
 }
 } // namespace Platform
+
+QString questionTitle()
+{
+    return QCoreApplication::translate("Dialogs", "ATENCIÓN!!");
+}

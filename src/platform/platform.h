@@ -60,4 +60,4 @@ private:
 } // namespace Platform
 
 // The question title the whole program uses.
-inline const QString kQuestionTitle = QStringLiteral("ATENCIÓN!!");
+[[nodiscard]] QString questionTitle();

@@ -3,6 +3,8 @@
 
 #include "rules/tax_year.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -49,11 +51,11 @@ QString validationMessage(ValidationResult result)
     case ValidationResult::Ok:
         return {};
     case ValidationResult::MissingCadastralValue:
-        return QStringLiteral("Falta el valor catastral del suelo para realizar la simulación");
+        return QCoreApplication::translate("Simulation", "Falta el valor catastral del suelo para realizar la simulación");
     case ValidationResult::MissingAge:
-        return QStringLiteral("Falta la edad del Usufructuario para realizar la simulación.");
+        return QCoreApplication::translate("Simulation", "Falta la edad del Usufructuario para realizar la simulación.");
     case ValidationResult::MissingTemporaryEndDate:
-        return QStringLiteral("Falta la fecha del fin usufructo temporal para realizar la simulación.");
+        return QCoreApplication::translate("Simulation", "Falta la fecha del fin usufructo temporal para realizar la simulación.");
     }
     return {};
 }

@@ -105,7 +105,8 @@ enum class ValidationResult {
     MissingTemporaryEndDate,
 };
 
-// The message the user sees for a failed check (empty for Ok).
+// The message the user sees for a failed check (empty for Ok), in the
+// program's language: Spanish unless a catalogue translates it.
 [[nodiscard]] QString validationMessage(ValidationResult result);
 
 // The checks of a pass, in order, stopping at the first failure: the

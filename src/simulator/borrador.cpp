@@ -24,10 +24,6 @@
 TForm_borrador1 *Form_borrador1 = nullptr;
 
 namespace {
-const QString kInputTitle = QStringLiteral("Entrada de Datos!!");
-const QString kErrorTitle = QStringLiteral("Error");
-const QString kTransferCaption = QStringLiteral("Fecha de Transmisión (Devengo del Impuesto)");
-const QString kDeathCaption = QStringLiteral("Fecha de Fallecimiento (Devengo del Impuesto)");
 // A picker's own bounds, which stand for "no limit".
 const QDate kNoEarlierLimit(100, 1, 1);
 const QDate kNoLaterLimit(9999, 12, 31);
@@ -148,7 +144,7 @@ TDateTime TForm_borrador1::today() const
 
 void TForm_borrador1::showMessage(const QString &text)
 {
-    Platform::dialogs().message(this, text, kInputTitle);
+    Platform::dialogs().message(this, text, tr("Entrada de Datos!!"));
 }
 
 void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why)
@@ -159,11 +155,11 @@ void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Re
     const QString to = TDateTime::fromQDate(picker->maximumDate()).toShortDateText();
     const bool outOfRange = why == DatePicker::Refusal::OutOfRange;
     if (outOfRange && earliest && latest)
-        showMessage(QStringLiteral("La fecha debe estar comprendida entre el %1 y el %2.").arg(from, to));
+        showMessage(tr("La fecha debe estar comprendida entre el %1 y el %2.").arg(from, to));
     else if (outOfRange && latest)
-        showMessage(QStringLiteral("La fecha no puede ser posterior al %1.").arg(to));
+        showMessage(tr("La fecha no puede ser posterior al %1.").arg(to));
     else
-        showMessage(QStringLiteral("La fecha escrita no es válida."));
+        showMessage(tr("La fecha escrita no es válida."));
 }
 
 void TForm_borrador1::showEvent(QShowEvent *event)
@@ -241,7 +237,8 @@ void TForm_borrador1::FormShow()
 void TForm_borrador1::RadioGroup1Click()
 {
     const bool mortisCausa = ui->RadioGroup1->itemIndex() == 1;
-    ui->Label7->setText(mortisCausa ? kDeathCaption : kTransferCaption);
+    ui->Label7->setText(mortisCausa ? tr("Fecha de Fallecimiento (Devengo del Impuesto)")
+                                   : tr("Fecha de Transmisión (Devengo del Impuesto)"));
     if (!mortisCausa)
         ui->CheckBox4->setChecked(false);
     ui->CheckBox4->setEnabled(mortisCausa);
@@ -361,7 +358,7 @@ void TForm_borrador1::deadlineAndTransferChecks(int repeats)
     ui->Label20->setText(FilingDeadline(extension, ui->RadioGroup1->itemIndex(), accrual).toShortDateText());
 
     if (accrual.dayBefore(ui->DT_ADQUISICION->value())) {
-        showMessage(QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición"));
+        showMessage(tr("La fecha de devengo no puede ser inferior a la de adquisición"));
         ui->DT_DEVENGO->setValue(today());
         ui->DT_DEVENGO->setFocus();
         // An acquisition later than today cannot be mended by this reset:
@@ -371,7 +368,7 @@ void TForm_borrador1::deadlineAndTransferChecks(int repeats)
         return;
     }
     if (ui->RadioGroup3->itemIndex() == 1 && ui->DT_VENCIMIENTOUSUFRUCTO->value().dayBefore(accrual)) {
-        showMessage(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
+        showMessage(tr("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
         ui->DT_DEVENGO->setValue(today());
         ui->DT_VENCIMIENTOUSUFRUCTO->setValue(today());
         ui->DT_VENCIMIENTOUSUFRUCTO->setFocus();
@@ -381,7 +378,7 @@ void TForm_borrador1::deadlineAndTransferChecks(int repeats)
 void TForm_borrador1::DT_ADQUISICIONExit()
 {
     if (ui->DT_ADQUISICION->value().dayAfter(ui->DT_DEVENGO->value())) {
-        showMessage(QStringLiteral("La fecha de devengo no puede ser inferior al titulo previo"));
+        showMessage(tr("La fecha de devengo no puede ser inferior al titulo previo"));
         ui->DT_ADQUISICION->setValue(today());
         ui->DT_ADQUISICION->setFocus();
     }
@@ -390,7 +387,7 @@ void TForm_borrador1::DT_ADQUISICIONExit()
 void TForm_borrador1::DT_PRESENTACIONExit()
 {
     if (ui->DT_PRESENTACION->value().dayBefore(ui->DT_DEVENGO->value())) {
-        showMessage(QStringLiteral("La fecha de presentación no puede ser inferior al devengo"));
+        showMessage(tr("La fecha de presentación no puede ser inferior al devengo"));
         ui->DT_PRESENTACION->setValue(today());
         ui->DT_DEVENGO->setFocus();
     }
@@ -399,7 +396,7 @@ void TForm_borrador1::DT_PRESENTACIONExit()
 void TForm_borrador1::DT_VENCIMIENTOUSUFRUCTOExit()
 {
     if (ui->RadioGroup3->itemIndex() == 1 && ui->DT_VENCIMIENTOUSUFRUCTO->value().dayBefore(ui->DT_DEVENGO->value())) {
-        showMessage(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
+        showMessage(tr("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
         ui->DT_VENCIMIENTOUSUFRUCTO->setValue(today());
         ui->DT_VENCIMIENTOUSUFRUCTO->setFocus();
     }
@@ -523,7 +520,7 @@ void TForm_borrador1::PageControl1Change()
             ui->PageControl1->setCurrentIndex(0);
         }
         ui->Button_LIMPIAR->setEnabled(true);
-        Platform::dialogs().message(this, validationMessage(check), kErrorTitle);
+        Platform::dialogs().message(this, validationMessage(check), tr("Error"));
         switch (check) {
         case ValidationResult::MissingCadastralValue:
             ui->CurrencyEdit_VALORCATASTRAL->setFocus();

@@ -307,19 +307,19 @@ void CurrencyEdit::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     const bool editable = !isReadOnly();
     const bool selected = hasSelectedText();
-    menu.addAction(QStringLiteral("&Deshacer"), QKeySequence::Undo, this, &QLineEdit::undo)
+    menu.addAction(tr("&Deshacer"), QKeySequence::Undo, this, &QLineEdit::undo)
         ->setEnabled(editable && isUndoAvailable());
-    menu.addAction(QStringLiteral("&Rehacer"), QKeySequence::Redo, this, &QLineEdit::redo)
+    menu.addAction(tr("&Rehacer"), QKeySequence::Redo, this, &QLineEdit::redo)
         ->setEnabled(editable && isRedoAvailable());
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Cor&tar"), QKeySequence::Cut, this, &QLineEdit::cut)
+    menu.addAction(tr("Cor&tar"), QKeySequence::Cut, this, &QLineEdit::cut)
         ->setEnabled(editable && selected);
-    menu.addAction(QStringLiteral("&Copiar"), QKeySequence::Copy, this, &QLineEdit::copy)->setEnabled(selected);
-    menu.addAction(QStringLiteral("&Pegar"), QKeySequence::Paste, this, [this] { pasteFiltered(); })
+    menu.addAction(tr("&Copiar"), QKeySequence::Copy, this, &QLineEdit::copy)->setEnabled(selected);
+    menu.addAction(tr("&Pegar"), QKeySequence::Paste, this, [this] { pasteFiltered(); })
         ->setEnabled(editable && !QGuiApplication::clipboard()->text().isEmpty());
-    menu.addAction(QStringLiteral("&Eliminar"), this, &QLineEdit::del)->setEnabled(editable && selected);
+    menu.addAction(tr("&Eliminar"), this, &QLineEdit::del)->setEnabled(editable && selected);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Seleccionar &todo"), QKeySequence::SelectAll, this, &QLineEdit::selectAll)
+    menu.addAction(tr("Seleccionar &todo"), QKeySequence::SelectAll, this, &QLineEdit::selectAll)
         ->setEnabled(!text().isEmpty());
     menu.exec(event->globalPos());
 }

@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <memory>
+
 TForm_inicio *Form_inicio = nullptr;
 
 TForm_inicio::TForm_inicio(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm_inicio>())
@@ -73,11 +75,9 @@ bool TForm_inicio::AppMessage(QObject *receiver, QEvent *event)
 
 void TForm_inicio::BitBtn1Click()
 {
-    Form_borrador1 = new TForm_borrador1(this);
-    Form_borrador1->exec();
-    delete Form_borrador1;
-    // Cleared so nothing can reach the freed window.
-    Form_borrador1 = nullptr;
+    // The window sets Form_borrador1 while it exists and clears it when freed.
+    const auto window = std::make_unique<TForm_borrador1>(this);
+    window->exec();
 }
 
 void TForm_inicio::BitBtn3Click()
@@ -87,9 +87,9 @@ void TForm_inicio::BitBtn3Click()
 
 void TForm_inicio::Acercade1Click()
 {
-    Form_version = new TForm_version(this);
-    Form_version->exec();
-    delete Form_version;
+    const auto window = std::make_unique<TForm_version>(this);
+    Form_version = window.get();
+    window->exec();
     Form_version = nullptr;
 }
 

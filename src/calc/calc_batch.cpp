@@ -197,14 +197,6 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> m_spans;
 };
 
-std::string_view trimmedName(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 } // namespace
 
 BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat format, const BatchProgress &progress)
@@ -232,7 +224,7 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
     std::vector<std::optional<Column>> columns;
     std::array<bool, ColumnCount> seen{};
     for (const std::string_view cell : cells) {
-        const std::string_view name = trimmedName(cell);
+        const std::string_view name = trimmed(cell);
         const std::optional<Column> column = columnNamed(name);
         if (!column) {
             summary.fatalError = QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name));

@@ -135,11 +135,6 @@ void report(std::FILE *err, const QString &message)
     std::fprintf(err, "%s\n", text.constData());
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString fileError(const std::string &fileName, const QString &cause)
 {
     return QStringLiteral("No se puede escribir el fichero \"%1\": %2").arg(fromUtf8(fileName), cause);

@@ -33,15 +33,6 @@ QString betweenText(const DateLimits &limits)
         .arg(limits.first->toShortDateText(), limits.last.toShortDateText());
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Reads one digit group of at most maxDigits digits; -1 when it is not one.
 int digitsValue(std::string_view text, std::size_t minDigits, std::size_t maxDigits)
 {
@@ -126,6 +117,20 @@ QString quotedCell(std::string_view text)
     return u'"' + shown + u'"';
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::string_view columnName(Column column)
 {
     return kColumnNames[static_cast<std::size_t>(column)];
@@ -165,7 +170,7 @@ std::optional<Currency> parseAmount(std::string_view text)
     if (text.size() > 18)
         return std::nullopt;
     const std::optional<WrittenAmount> amount =
-        readAmount(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kPlainAmount);
+        readAmount(fromUtf8(text), kPlainAmount);
     if (!amount || amount->significantWholeDigits() > 15 || amount->fraction.size() > 2)
         return std::nullopt;
     return amount->roundedToCents(); // exact: two decimals at most

@@ -31,6 +31,10 @@ enum class Column {
 };
 inline constexpr int ColumnCount = static_cast<int>(Column::Requerimiento) + 1;
 
+// Without the spaces and tabs around it.
+[[nodiscard]] std::string_view trimmed(std::string_view text);
+[[nodiscard]] QString fromUtf8(std::string_view text);
+
 [[nodiscard]] std::string_view columnName(Column column);
 [[nodiscard]] std::optional<Column> columnNamed(std::string_view name);
 // Flags take 1 or 0; the others a number or a date.

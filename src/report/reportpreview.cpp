@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "report/renderer.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -236,6 +237,8 @@ void ReportPreview::buildToolBar()
     addZoom(actualSize->text(), ZoomMode::Factor, 1.0);
     addZoom(tr("Ancho de página"), ZoomMode::FitWidth, 1.0);
     addZoom(tr("Página completa"), ZoomMode::FitPage, 1.0);
+    m_zoomBox->setMaxVisibleItems(m_zoomBox->count());
+    m_zoomBox->view()->setMinimumWidth(m_zoomBox->view()->sizeHintForColumn(0) + 2 * fontMetrics().averageCharWidth());
     m_zoomBox->setToolTip(tr("Zoom: %1, %2, %3; también Ctrl+rueda del ratón")
                               .arg(m_zoomIn->toolTip(), m_zoomOut->toolTip(), actualSize->toolTip()));
     connect(m_zoomBox, &QComboBox::activated, this, [this](int index) {
@@ -472,6 +475,14 @@ void ReportPreview::stepMatch(int step)
 void ReportPreview::updateState()
 {
     const int count = static_cast<int>(m_document.pages.size());
+    // The list marks the choice in force; the box shows the percentage it gives.
+    int chosen = -1;
+    for (int i = 0; i < m_zoomBox->count() && chosen < 0; ++i) {
+        if (m_zoomBox->itemData(i, kZoomModeRole).toInt() == static_cast<int>(m_zoomChoice.mode) &&
+            (m_zoomChoice.mode != ZoomMode::Factor || qFuzzyCompare(m_zoomBox->itemData(i).toDouble(), m_zoom)))
+            chosen = i;
+    }
+    m_zoomBox->setCurrentIndex(chosen);
     m_zoomBox->setEditText(percentText(m_zoom));
     m_zoomIn->setEnabled(m_zoom < kMaxZoom - kZoomEpsilon);
     m_zoomOut->setEnabled(m_zoom > kMinZoom + kZoomEpsilon);

@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -56,6 +57,9 @@ bool applyConvention(QObject *receiver, QEvent *event)
     QWidget *focused = QApplication::focusWidget();
     // Key events travel up the parent chain; act once, on first delivery.
     if (!focused || receiver != focused)
+        return false;
+    // Qt's own file dialog takes the typed name on Enter.
+    if (qobject_cast<QFileDialog *>(focused->window()))
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
 

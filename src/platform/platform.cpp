@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -28,6 +30,23 @@ public:
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        QFileDialog dialog(parent, caption, folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filter) override
+    {
+        QFileDialog dialog(parent, caption, suggested, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The suffix is added by the dialog, so it asks about the file really written.
+        dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
 private:

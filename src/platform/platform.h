@@ -27,6 +27,13 @@ public:
     virtual void error(QWidget *parent, const QString &text, const QString &title) = 0;
     // Yes/No question with a warning icon; true only for Yes.
     virtual bool question(QWidget *parent, const QString &text, const QString &title) = 0;
+    // Qt's own file dialogs, modal; an empty name when the user cancels. The
+    // save dialog adds the suggested name's suffix to a name typed without
+    // it, and asks before replacing a file.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filter) = 0;
 };
 
 class DesktopShell {

@@ -25,30 +25,31 @@ private:
 
 class RecordingDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, Error, Question };
+    enum class Kind { Message, Error, Question, OpenFile, SaveFile };
     struct Shown {
         Kind kind;
-        QString text;
+        QString text; // a file dialog's caption
         QString title;
         QWidget *parent;
+        QString path; // a file dialog's folder or suggested name
     };
 
     void message(QWidget *parent, const QString &text, const QString &title) override
     {
-        shown.push_back({Kind::Message, text, title, parent});
+        shown.push_back({Kind::Message, text, title, parent, {}});
         if (onShow)
             onShow();
     }
     void error(QWidget *parent, const QString &text, const QString &title) override
     {
-        shown.push_back({Kind::Error, text, title, parent});
+        shown.push_back({Kind::Error, text, title, parent, {}});
         if (onShow)
             onShow();
     }
     // Answers from the script, oldest first; Yes when the script is empty.
     bool question(QWidget *parent, const QString &text, const QString &title) override
     {
-        shown.push_back({Kind::Question, text, title, parent});
+        shown.push_back({Kind::Question, text, title, parent, {}});
         if (onShow)
             onShow();
         if (answers.empty())
@@ -56,6 +57,16 @@ public:
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    // The names the user picks, oldest first; cancelled when the script is empty.
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &) override
+    {
+        return pickFile(Kind::OpenFile, parent, caption, folder);
+    }
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested, const QString &) override
+    {
+        return pickFile(Kind::SaveFile, parent, caption, suggested);
     }
 
     [[nodiscard]] QStringList texts() const
@@ -70,7 +81,21 @@ public:
 
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::deque<QString> fileNames;
     std::function<void()> onShow; // runs while the "box" is up
+
+private:
+    QString pickFile(Kind kind, QWidget *parent, const QString &caption, const QString &path)
+    {
+        shown.push_back({kind, caption, QString(), parent, path});
+        if (onShow)
+            onShow();
+        if (fileNames.empty())
+            return {};
+        QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
 };
 
 class RecordingShell final : public DesktopShell {

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <memory>
 
@@ -75,8 +76,16 @@ bool TForm_inicio::AppMessage(QObject *receiver, QEvent *event)
 
 void TForm_inicio::BitBtn1Click()
 {
+    openSimulation(QString());
+}
+
+void TForm_inicio::openSimulation(const QString &caseFile)
+{
     // The window sets Form_borrador1 while it exists and clears it when freed.
     const auto window = std::make_unique<TForm_borrador1>(this);
+    // Once shown, so the case replaces the defaults the showing sets.
+    if (!caseFile.isEmpty())
+        QTimer::singleShot(0, window.get(), [shown = window.get(), caseFile] { shown->openCase(caseFile); });
     window->exec();
 }
 

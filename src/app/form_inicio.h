@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 
@@ -25,6 +26,9 @@ public:
     bool AppMessage(QObject *receiver, QEvent *event);
 
     void BitBtn1Click();
+    // The simulation window, opened on a case when caseFile names one (the
+    // program started with a file: a double click on a case).
+    void openSimulation(const QString &caseFile);
     void BitBtn3Click();
     void Acercade1Click();
     void Label4Click();

@@ -6,6 +6,7 @@
 #include "db/datamodule.h"
 
 #include <QApplication>
+#include <QTimer>
 
 void CreateStartupObjects()
 {
@@ -21,10 +22,12 @@ void DestroyStartupObjects()
     delete DataModule1;
 }
 
-int RunApplication(QApplication &app)
+int RunApplication(QApplication &app, const QString &caseFile)
 {
     CreateStartupObjects();
     Form_inicio->show();
+    if (!caseFile.isEmpty())
+        QTimer::singleShot(0, Form_inicio, [caseFile] { Form_inicio->openSimulation(caseFile); });
     const int status = app.exec();
     DestroyStartupObjects();
     return status;

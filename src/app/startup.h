@@ -3,6 +3,8 @@
 // creation installs the keyboard convention), then the hidden loading window.
 #pragma once
 
+#include <QString>
+
 class QApplication;
 
 // Creates DataModule1, Form_inicio and FMensaje, in that order.
@@ -10,4 +12,5 @@ void CreateStartupObjects();
 // Frees them in the reverse order.
 void DestroyStartupObjects();
 // Start-up, the event loop until the start window closes, and the end.
-int RunApplication(QApplication &app);
+// With a case file, the simulation window opens on it over the start window.
+int RunApplication(QApplication &app, const QString &caseFile = QString());

@@ -13,6 +13,7 @@
 #include "widgets/pixelfonts.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
@@ -71,6 +72,7 @@ TForm_borrador1::TForm_borrador1(QWidget *parent)
     writeResultCaptions();
     ui->ComboBox_bonificacion->setCurrentIndex(-1);
     connectHandlers();
+    setUpCases();
 }
 
 TForm_borrador1::~TForm_borrador1()
@@ -149,17 +151,21 @@ void TForm_borrador1::showMessage(const QString &text)
 
 void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why)
 {
+    showMessage(refusedDateText(picker, why));
+}
+
+QString TForm_borrador1::refusedDateText(const DatePicker *picker, DatePicker::Refusal why)
+{
     const bool earliest = picker->minimumDate() > kNoEarlierLimit;
     const bool latest = picker->maximumDate() < kNoLaterLimit;
     const QString from = TDateTime::fromQDate(picker->minimumDate()).toShortDateText();
     const QString to = TDateTime::fromQDate(picker->maximumDate()).toShortDateText();
     const bool outOfRange = why == DatePicker::Refusal::OutOfRange;
     if (outOfRange && earliest && latest)
-        showMessage(tr("La fecha debe estar comprendida entre el %1 y el %2.").arg(from, to));
-    else if (outOfRange && latest)
-        showMessage(tr("La fecha no puede ser posterior al %1.").arg(to));
-    else
-        showMessage(tr("La fecha escrita no es válida."));
+        return tr("La fecha debe estar comprendida entre el %1 y el %2.").arg(from, to);
+    if (outOfRange && latest)
+        return tr("La fecha no puede ser posterior al %1.").arg(to);
+    return tr("La fecha escrita no es válida.");
 }
 
 void TForm_borrador1::showEvent(QShowEvent *event)
@@ -187,6 +193,22 @@ bool TForm_borrador1::eventFilter(QObject *watched, QEvent *event)
         if (widget && !widget->toolTip().isEmpty()) {
             const auto *help = static_cast<QHelpEvent *>(event);
             QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), kHintMilliseconds);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
+        // A case file dropped anywhere on the window opens; a field never
+        // takes it as text.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString dropped = widget && widget->window() == this ? droppedCase(drop->mimeData()) : QString();
+        if (!dropped.isEmpty()) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            if (event->type() == QEvent::Drop) {
+                finishTyping(ui->Button_ABRIR);
+                openCase(dropped);
+            }
             return true;
         }
     }

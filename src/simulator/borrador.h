@@ -9,6 +9,7 @@
 #pragma once
 
 #include "report/report.h"
+#include "simulation/case_file.h"
 #include "simulation/results_sheet.h"
 #include "simulation/simulation.h"
 #include "widgets/datepicker.h"
@@ -17,6 +18,9 @@
 
 #include <array>
 #include <memory>
+
+class QMenu;
+class QMimeData;
 
 namespace Ui {
 class TForm_borrador1;
@@ -66,6 +70,17 @@ public:
     void BitBtn_NUDAPROPIEDADClick();
     void BitBtn_USUFRUCTOClick();
 
+    // Cases: the inputs kept in a .plusvalia file (borrador_case.cpp).
+    [[nodiscard]] SimulationCase currentCase() const { return caseOf(gatherInputs()); }
+    // Puts a case's inputs in the input sheet through the handlers typing
+    // goes through. A file that is no case, or a case the window would
+    // refuse, is refused with a message and changes nothing.
+    bool openCase(const QString &fileName);
+    bool saveCase(const QString &fileName);
+    void Button_ABRIRClick();
+    void Button_GUARDARClick();
+    void Button_GRAFICOClick();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -82,6 +97,7 @@ private:
     void showMessage(const QString &text);
     // A typed date the picker would not take: says which dates it takes.
     void reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why);
+    [[nodiscard]] static QString refusedDateText(const DatePicker *picker, DatePicker::Refusal why);
     [[nodiscard]] SimulationInputs gatherInputs() const;
     void showModeOnResults(OwnershipMode mode);
     // The bonus the pass applies, shown in Edit_Bonificacion.
@@ -97,6 +113,17 @@ private:
     void writeResults();
     [[nodiscard]] TDateTime today() const;
 
+    void setUpCases();
+    // A typed value not yet taken in (a date half typed) is taken in as a
+    // click on that button would, before a case is kept or replaced.
+    void finishTyping(QWidget *button);
+    [[nodiscard]] QString caseRefusal(const SimulationCase &simulationCase) const;
+    void replay(const SimulationCase &simulationCase);
+    void rememberCase(const QString &fileName);
+    void fillRecentMenu();
+    // The case file a drag carries, if it carries one and nothing else.
+    [[nodiscard]] static QString droppedCase(const QMimeData *data);
+
     std::unique_ptr<Ui::TForm_borrador1> ui;
     SimulationValues m_values;
     std::int32_t m_bonusPercent = 0;
@@ -104,6 +131,8 @@ private:
     Report frxReport_borradorplusvalia;
     QString m_checkBox4Hint;
     bool m_hintTimeSet = false;
+    QString m_caseFile; // the case last opened or saved here
+    QMenu *m_recentMenu = nullptr;
 };
 
 // The open simulation window (set by its constructor; the start window

@@ -153,16 +153,38 @@ public:
 
     // Null, or what read gives; fails when it is given where the case does
     // not use it.
-    template <class Read> auto optional(const QString &key, bool used, const QString &usedWhere, Read read)
+    template <class T>
+    std::optional<T> optional(const QString &key, bool used, const QString &usedWhere,
+                              T (CaseReader::*read)(const QString &))
     {
-        using Result = std::optional<decltype(read(key))>;
         if (value(key).isNull())
-            return Result();
+            return std::nullopt;
         if (!used) {
             fail(QStringLiteral("«%1» solo se da %2; aquí debe ser null").arg(key, usedWhere));
-            return Result();
+            return std::nullopt;
         }
-        return Result(read(key));
+        return (this->*read)(key);
+    }
+
+    UsufructKind usufructKind(const QString &key) { return choice<UsufructKind>(key, kUsufructKinds); }
+
+    std::int32_t years(const QString &key)
+    {
+        const QJsonValue v = value(key);
+        const double years = v.toDouble(-1);
+        if (!v.isDouble() || years < 0 || years > kMaxAge || years != std::floor(years))
+            fail(QStringLiteral("«%1» debe ser un número entero de años, de 0 a %2").arg(key).arg(kMaxAge));
+        return static_cast<std::int32_t>(std::clamp(years, 0.0, double{kMaxAge}));
+    }
+
+    TDateTime day(const QString &key) { return date(key).value_or(TDateTime()); }
+
+    QString name(const QString &key)
+    {
+        const QJsonValue v = value(key);
+        if (!v.isString() || v.toString().isEmpty())
+            fail(QStringLiteral("«%1» debe ser el nombre de la bonificación o null").arg(key));
+        return v.toString();
     }
 
     // No key beyond those of the format.
@@ -298,33 +320,21 @@ Expected<SimulationCase> caseFromJson(QByteArrayView json)
         read.fail(QStringLiteral("«%1» solo puede ser true en una transmisión mortis-causa").arg(Key::Extension));
     c.ownershipMode = read.choice<OwnershipMode>(Key::Ownership, kOwnershipModes);
     const bool bare = c.ownershipMode == OwnershipMode::BareAndUsufruct;
-    const std::optional<UsufructKind> usufruct =
-        read.optional(Key::UsufructKind, bare, QStringLiteral("con nuda propiedad y usufructo"),
-                      [&](const QString &key) { return read.choice<UsufructKind>(key, kUsufructKinds); });
+    const std::optional<UsufructKind> usufruct = read.optional(
+        Key::UsufructKind, bare, QStringLiteral("con nuda propiedad y usufructo"), &CaseReader::usufructKind);
     if (bare && !usufruct)
         read.fail(QStringLiteral("con nuda propiedad y usufructo falta «%1»").arg(Key::UsufructKind));
     c.usufructKind = usufruct.value_or(UsufructKind::Life);
     const bool life = bare && c.usufructKind == UsufructKind::Life;
-    c.age = read.optional(Key::Age, life, QStringLiteral("con usufructo vitalicio"), [&](const QString &key) {
-                    const QJsonValue v = read.value(key);
-                    const double years = v.toDouble(-1);
-                    if (!v.isDouble() || years < 0 || years > kMaxAge || years != std::floor(years))
-                        read.fail(QStringLiteral("«%1» debe ser un número entero de años, de 0 a %2").arg(key).arg(kMaxAge));
-                    return static_cast<std::int32_t>(std::clamp(years, 0.0, double{kMaxAge}));
-                }).value_or(0);
-    c.usufructEnd = read.optional(Key::UsufructEnd, bare && !life, QStringLiteral("con usufructo temporal"),
-                                  [&](const QString &key) { return read.date(key).value_or(TDateTime()); });
+    c.age = read.optional(Key::Age, life, QStringLiteral("con usufructo vitalicio"), &CaseReader::years).value_or(0);
+    c.usufructEnd =
+        read.optional(Key::UsufructEnd, bare && !life, QStringLiteral("con usufructo temporal"), &CaseReader::day);
     if (bare && !life && !c.usufructEnd)
         read.fail(QStringLiteral("con usufructo temporal falta «%1»").arg(Key::UsufructEnd));
-    c.acquisitionDate = read.date(Key::Acquisition).value_or(TDateTime());
-    c.accrualDate = read.date(Key::Accrual).value_or(TDateTime());
-    c.filingDate = read.date(Key::Filing).value_or(TDateTime());
-    c.bonus = read.optional(Key::Bonus, true, QString(), [&](const QString &key) {
-                      const QJsonValue v = read.value(key);
-                      if (!v.isString() || v.toString().isEmpty())
-                          read.fail(QStringLiteral("«%1» debe ser el nombre de la bonificación o null").arg(key));
-                      return v.toString();
-                  }).value_or(QString());
+    c.acquisitionDate = read.day(Key::Acquisition);
+    c.accrualDate = read.day(Key::Accrual);
+    c.filingDate = read.day(Key::Filing);
+    c.bonus = read.optional(Key::Bonus, true, QString(), &CaseReader::name).value_or(QString());
     c.paidAtFiling = read.boolean(Key::PaidAtFiling);
     c.priorRequirement = read.boolean(Key::PriorRequirement);
     read.noOtherKeys({Key::Format, Key::Version, Key::Program, Key::CadastralValue, Key::RevisedValuation, Key::Share,

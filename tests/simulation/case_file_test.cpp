@@ -146,7 +146,8 @@ TEST(CaseFile, RefusesWhatIsNoCaseADamagedCaseAndANewerFormat)
         {withLine("valor_catastral", "100000"), QStringLiteral("El fichero está dañado: «valor_catastral» debe ser")},
         {withLine("valor_catastral", "\"100.000,00\""),
          QStringLiteral("El fichero está dañado: «valor_catastral» debe ser")},
-        {withLine("valor_catastral", "\"-5.00\""), QStringLiteral("El fichero está dañado: «valor_catastral» debe ser")},
+        {withLine("valor_catastral", "\"-5.00\""),
+         QStringLiteral("El fichero está dañado: «valor_catastral» debe ser")},
         {withLine("valor_catastral", "\"100000000.01\""),
          QStringLiteral("El fichero está dañado: «valor_catastral» debe ser")},
         {withLine("porcentaje_transmitido", "\"100.001\""),
@@ -183,8 +184,8 @@ TEST(CaseFile, RefusesWhatIsNoCaseADamagedCaseAndANewerFormat)
     for (const Refusal &refusal : table) {
         const Expected<SimulationCase> read = caseFromJson(refusal.json);
         ASSERT_FALSE(read) << refusal.json.toStdString();
-        EXPECT_TRUE(read.error().message.startsWith(refusal.message))
-            << read.error().message.toStdString() << "\n" << refusal.json.toStdString();
+        EXPECT_TRUE(read.error().message.startsWith(refusal.message)) << read.error().message.toStdString() << "\n"
+                                                                      << refusal.json.toStdString();
     }
 }
 
@@ -214,8 +215,7 @@ TEST(CaseFile, FilesAreWrittenWholeAndReadBack)
     for (const auto &[file, message] : {
              Unreadable{folder.filePath(QStringLiteral("falta.plusvalia")), QStringLiteral("El fichero no existe.")},
              Unreadable{folder.path(), QStringLiteral("Es una carpeta, no un fichero.")},
-             Unreadable{big.fileName(),
-                        QStringLiteral("El fichero no es una simulación guardada por este programa.")},
+             Unreadable{big.fileName(), QStringLiteral("El fichero no es una simulación guardada por este programa.")},
          }) {
         const Expected<SimulationCase> refused = readCaseFile(file);
         ASSERT_FALSE(refused) << file.toStdString();

@@ -44,12 +44,12 @@ void expectDayIsThePass(const FilingCostCurve &curve, const SimulationInputs &in
 
 TEST(FilingCost, EveryDayIsTheComputationPassFiledThatDay)
 {
-    for (const SimulationInputs &inputs :
-         {longLate(workedExampleFiledOn("10/06/2014")), longLate(lifeUsufruct(workedExampleFiledOn("10/06/2014"), "45")),
-          longLate(withBonus(workedExampleFiledOn("10/06/2014")))}) {
+    for (const SimulationInputs &inputs : {longLate(workedExampleFiledOn("10/06/2014")),
+                                           longLate(lifeUsufruct(workedExampleFiledOn("10/06/2014"), "45")),
+                                           longLate(withBonus(workedExampleFiledOn("10/06/2014")))}) {
         const FilingCostCurve curve = filingCostCurve(inputs, kLastFiling);
-        ASSERT_EQ(curve.days.size(), static_cast<std::size_t>(kLastFiling.wholeDays() -
-                                                              inputs.accrualDate.wholeDays() + 1));
+        ASSERT_EQ(curve.days.size(),
+                  static_cast<std::size_t>(kLastFiling.wholeDays() - inputs.accrualDate.wholeDays() + 1));
         EXPECT_EQ(curve.deadline, ComputationPass(inputs, SimulationValues()).filingDeadline);
         EXPECT_EQ(curve.chosenFiling, inputs.filingDate);
         EXPECT_EQ(curve.rightCount(), inputs.ownershipMode == OwnershipMode::FullOwnership ? 1 : 2);
@@ -84,8 +84,8 @@ TEST(FilingCost, BandsStartTheDayAfterTheDeadlineAndOnTheirOwnFirstDay)
         EXPECT_NE(curve.days[index - 1].surchargePercent, band.percent);
     }
     // Within the last band the interest makes every day cost more than the one before.
-    const auto twenty = static_cast<std::size_t>(curve.bandStarts.back().day.wholeDays() -
-                                                 inputs.accrualDate.wholeDays());
+    const auto twenty =
+        static_cast<std::size_t>(curve.bandStarts.back().day.wholeDays() - inputs.accrualDate.wholeDays());
     for (std::size_t i = twenty + 1; i < curve.days.size(); ++i)
         EXPECT_GT(curve.days[i].withoutPayment[0], curve.days[i - 1].withoutPayment[0]);
 }

@@ -25,7 +25,7 @@ public:
 
     // A new chart for a view (which takes it) or a picture.
     [[nodiscard]] static QChart *build(const FilingCostCurve &curve);
-    // "Plena propiedad", "Nuda propiedad", "Usufructo".
+    // As the results sheet heads its column: "Plena Propiedad", "Nuda Propiedad", "Usufructo".
     [[nodiscard]] static QString rightName(const FilingCostCurve &curve, int right);
     // One line about a day: its date, its surcharge and each right's amounts.
     [[nodiscard]] static QString describeDay(const FilingCostCurve &curve, const FilingCostDay &day);

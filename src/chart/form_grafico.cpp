@@ -110,7 +110,8 @@ bool TForm_grafico::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == ui->ChartView->viewport() && event->type() == QEvent::MouseMove && !m_curve.days.empty()) {
         QChart *chart = ui->ChartView->chart();
-        const QPointF scenePoint = ui->ChartView->mapToScene(static_cast<const QMouseEvent *>(event)->position().toPoint());
+        const QPointF scenePoint =
+            ui->ChartView->mapToScene(static_cast<const QMouseEvent *>(event)->position().toPoint());
         if (chart->plotArea().contains(chart->mapFromScene(scenePoint))) {
             const double serial = chart->mapToValue(chart->mapFromScene(scenePoint), m_cursorLine).x();
             const double index = std::round(serial) - m_curve.days.front().filing.wholeDays();
@@ -140,11 +141,13 @@ void TForm_grafico::exportPicture(const QString &caption, const QString &suffix,
     if (fileName.isEmpty())
         return;
     Expected<QByteArray> picture = pdf ? FilingCostChart::pdf(m_curve) : FilingCostChart::png(m_curve);
-    Expected<void> saved = picture ? saveFileContents(fileName, *picture) : Expected<void>(std::unexpected(picture.error()));
+    Expected<void> saved =
+        picture ? saveFileContents(fileName, *picture) : Expected<void>(std::unexpected(picture.error()));
     if (!saved) {
-        Platform::dialogs().message(
-            this, tr("No se pudo guardar el archivo «%1».\n%2").arg(QDir::toNativeSeparators(fileName), saved.error().message),
-            tr("Error"));
+        Platform::dialogs().message(this,
+                                    tr("No se pudo guardar el archivo «%1».\n%2")
+                                        .arg(QDir::toNativeSeparators(fileName), saved.error().message),
+                                    tr("Error"));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "calc_cli.h"
 
 #include "calc_batch.h"
+#include "calc_case.h"
 #include "calc_inputs.h"
 #include "calc_output.h"
 #include "calc_pdf.h"
@@ -13,10 +14,14 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +78,18 @@ Salida:
                         autoliquidación de un derecho, en PDF (A4)
   --derecho D           derecho del borrador: plena, nuda o usufructo (por
                         omisión plena; con --nuda-propiedad, obligatorio)
+  --grafico FICHERO     dibuja además en FICHERO, en PNG, el gráfico "Coste de
+                        presentar fuera de plazo" de la ventana: el total a
+                        ingresar de cada derecho según la fecha de
+                        presentación, con y sin ingreso
+
+Casos (ficheros .plusvalia, los de "Guardar simulación" en la ventana):
+  --caso FICHERO        toma los datos de la simulación del caso guardado en
+                        FICHERO (sin otras opciones de datos) y los comprueba
+                        como si se dieran en opciones
+  --guardar-caso FICHERO
+                        guarda además los datos de la simulación como caso en
+                        FICHERO, igual que la ventana
 
 Lotes:
   --csv FICHERO         una simulación por fila ("-" lee la entrada estándar).
@@ -92,9 +109,10 @@ Lotes:
 
   --help, -h            muestra esta ayuda
 
-Ficheros: --out y --pdf se escriben enteros o no se escriben; si algo falla,
-no se crea ninguno y el que ya existía queda como estaba. Un fichero de salida
-que sea también la entrada u otra salida se rechaza. Lo escrito en la salida
+Ficheros: --out, --pdf, --grafico y --guardar-caso se escriben enteros o no se
+escriben; si algo falla, no se crea ninguno y el que ya existía queda como
+estaba. Un fichero de salida que sea también la entrada u otra salida se
+rechaza. Lo escrito en la salida
 estándar no se puede retirar: si un lote falla a medias (disco lleno, entrada
 ilegible), quedan las respuestas ya escritas, la última quizá cortada.
 
@@ -125,6 +143,9 @@ struct Options {
     std::optional<std::string> out;
     std::optional<std::string> pdf;
     std::optional<std::string> right;
+    std::optional<std::string> caseFile; // --caso
+    std::optional<std::string> saveCase; // --guardar-caso
+    std::optional<std::string> chart;    // --grafico
 
     [[nodiscard]] bool outToFile() const { return out && *out != kStandardStream; }
 };
@@ -181,11 +202,18 @@ QString parseArguments(const std::vector<std::string> &args, Options &options)
             *flag = true;
             continue;
         }
-        if (name == "csv" || name == "out" || name == "pdf" || name == "derecho") {
-            std::optional<std::string> &target = name == "csv"   ? options.csv
-                                                 : name == "out" ? options.out
-                                                 : name == "pdf" ? options.pdf
-                                                                 : options.right;
+        const std::array<std::pair<std::string_view, std::optional<std::string> *>, 7> valued = {{
+            {"csv", &options.csv},
+            {"out", &options.out},
+            {"pdf", &options.pdf},
+            {"derecho", &options.right},
+            {"caso", &options.caseFile},
+            {"guardar-caso", &options.saveCase},
+            {"grafico", &options.chart},
+        }};
+        const auto named = std::find_if(valued.begin(), valued.end(), [&](const auto &v) { return v.first == name; });
+        if (named != valued.end()) {
+            std::optional<std::string> &target = *named->second;
             if (target)
                 return QStringLiteral("La opción %1 aparece dos veces").arg(option);
             const std::optional<std::string_view> value = takeValue();
@@ -194,6 +222,8 @@ QString parseArguments(const std::vector<std::string> &args, Options &options)
                                          : QStringLiteral("Falta el fichero de la opción %1").arg(option);
             if (name == "pdf" && *value == kStandardStream)
                 return QStringLiteral("La opción --pdf necesita un fichero: el borrador no va a la salida estándar");
+            if ((name == "caso" || name == "guardar-caso" || name == "grafico") && *value == kStandardStream)
+                return QStringLiteral("La opción %1 necesita un fichero").arg(option);
             target = std::string(*value);
             continue;
         }
@@ -236,16 +266,34 @@ bool sameFile(const std::string &a, const std::string &b)
     return placeOf(a) == placeOf(b);
 }
 
-// An output that is also the input or the other output would destroy what
-// the run reads or writes: refused before anything is touched.
+// An output that is also an input or another output would destroy what the
+// run reads or writes: refused before anything is touched.
 QString sharedFileError(const Options &options)
 {
-    if (!options.outToFile())
-        return {};
-    for (const auto &[other, name] : {std::pair{&options.csv, "--csv"}, std::pair{&options.pdf, "--pdf"}}) {
-        if (*other && **other != kStandardStream && sameFile(**other, *options.out))
-            return QStringLiteral("Las opciones %1 y --out nombran el mismo fichero: \"%2\"")
-                .arg(QLatin1String(name), fromUtf8(*options.out));
+    struct File {
+        const std::optional<std::string> &path;
+        const char *option;
+        bool output;
+    };
+    const std::array<File, 6> files = {{
+        {options.csv, "--csv", false},
+        {options.caseFile, "--caso", false},
+        {options.pdf, "--pdf", true},
+        {options.saveCase, "--guardar-caso", true},
+        {options.chart, "--grafico", true},
+        {options.out, "--out", true},
+    }};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        for (std::size_t j = i + 1; j < files.size(); ++j) {
+            const File &a = files[i];
+            const File &b = files[j];
+            if (!a.path || !b.path || *a.path == kStandardStream || *b.path == kStandardStream ||
+                !(a.output || b.output))
+                continue;
+            if (sameFile(*a.path, *b.path))
+                return QStringLiteral("Las opciones %1 y %2 nombran el mismo fichero: \"%3\"")
+                    .arg(QLatin1String(a.option), QLatin1String(b.option), fromUtf8(*b.path));
+        }
     }
     return {};
 }
@@ -390,13 +438,24 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
 
 int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
 {
-    const ParsedInputs parsed = parseInputs(options.cells);
-    if (!parsed.inputs) {
-        report(err, parsed.error);
+    Expected<SimulationInputs> inputs = failure(QString());
+    if (options.caseFile) {
+        inputs = inputsOfCase(*options.caseFile);
+    } else {
+        const ParsedInputs parsed = parseInputs(options.cells);
+        inputs = parsed.inputs ? Expected<SimulationInputs>(*parsed.inputs) : failure(parsed.error);
+    }
+    if (!inputs) {
+        report(err, inputs.error().message);
         return ExitRefused;
     }
-    const SimulationValues values = ComputationPass(*parsed.inputs, SimulationValues());
-    std::optional<QByteArray> pdf;
+    const SimulationValues values = ComputationPass(*inputs, SimulationValues());
+
+    // Every file is drawn in memory first: nothing is written when any fails.
+    std::optional<GraphicsSession> graphics;
+    if (options.pdf || options.chart)
+        graphics.emplace();
+    std::vector<std::pair<const std::optional<std::string> *, QByteArray>> files;
     if (options.pdf) {
         QString error;
         const std::optional<DraftRight> right = draftRightFor(options.right, values.ownershipMode, &error);
@@ -409,8 +468,19 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
             report(err, fileError(*options.pdf, drawn.error().message));
             return ExitRefused;
         }
-        pdf = *drawn;
+        files.emplace_back(&options.pdf, *drawn);
     }
+    if (options.chart) {
+        const Expected<QByteArray> drawn = drawFilingCostPng(*inputs);
+        if (!drawn) {
+            report(err, fileError(*options.chart, drawn.error().message));
+            return ExitRefused;
+        }
+        files.emplace_back(&options.chart, *drawn);
+    }
+    graphics.reset();
+    if (options.saveCase)
+        files.emplace_back(&options.saveCase, caseFileOf(*inputs));
     std::string text;
     if (options.json) {
         appendJson(text, values);
@@ -419,21 +489,26 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
         text = resultsSheetText(values).toStdString();
     }
 
-    // The draft is safely on disk before the results are written, and takes
-    // its name only after them: a failure of either leaves neither.
-    std::optional<Output> draft;
-    if (pdf)
-        draft.emplace(out, options.pdf);
+    // The files are safely on disk before the results are written, and take
+    // their names only after them: a failure of any leaves none.
+    std::vector<std::unique_ptr<Output>> written;
     Output results(out, options.out);
     Expected<void> done;
-    if (draft)
-        done = writeSynced(*draft, std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())));
+    for (const auto &[name, bytes] : files) {
+        if (!done)
+            break;
+        written.push_back(std::make_unique<Output>(out, *name));
+        done =
+            writeSynced(*written.back(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
     if (done)
         done = writeSynced(results, text);
     if (done)
         done = results.commit();
-    if (done && draft)
-        done = draft->commit();
+    for (const auto &file : written) {
+        if (done)
+            done = file->commit();
+    }
     if (!done) {
         report(err, done.error().message);
         return ExitRefused;
@@ -486,6 +561,15 @@ int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FIL
                    QStringLiteral("Con --csv no se admite la opción --pdf: el borrador es de una sola simulación"));
             return ExitRefused;
         }
+        for (const auto &[given, option] :
+             {std::pair{&options.caseFile, "--caso"}, std::pair{&options.saveCase, "--guardar-caso"},
+              std::pair{&options.chart, "--grafico"}}) {
+            if (*given) {
+                report(err, QStringLiteral("Con --csv no se admite la opción %1: es de una sola simulación")
+                                .arg(QLatin1String(option)));
+                return ExitRefused;
+            }
+        }
         for (int i = 0; i < ColumnCount; ++i) {
             if (options.given[static_cast<std::size_t>(i)]) {
                 report(err, QStringLiteral("Con --csv los datos se leen del fichero: la opción --%1 no se admite")
@@ -494,6 +578,15 @@ int runCalculator(const std::vector<std::string> &args, std::FILE *out, std::FIL
             }
         }
         return runBatchCommand(options, out, err);
+    }
+    if (options.caseFile) {
+        for (int i = 0; i < ColumnCount; ++i) {
+            if (options.given[static_cast<std::size_t>(i)]) {
+                report(err, QStringLiteral("Con --caso los datos se leen del caso: la opción --%1 no se admite")
+                                .arg(fromUtf8(columnName(static_cast<Column>(i)))));
+                return ExitRefused;
+            }
+        }
     }
     return runSingleCommand(options, out, err);
 }

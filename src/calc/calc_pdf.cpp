@@ -5,8 +5,8 @@
 #include "report/renderer.h"
 
 #include <QBuffer>
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
@@ -54,28 +54,32 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 }
 } // namespace
 
+GraphicsSession::GraphicsSession() : m_previousHandler(qInstallMessageHandler(quietQtMessages))
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "plusvalia-calc";
+    static char *argv[] = {name, nullptr};
+    m_application = std::make_unique<QApplication>(argc, argv);
+    Platform::installQtTranslation();
+}
+
+GraphicsSession::~GraphicsSession()
+{
+    m_application.reset();
+    qInstallMessageHandler(m_previousHandler);
+}
+
 Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight right)
 {
-    const QtMessageHandler previous = qInstallMessageHandler(quietQtMessages);
-    // Fonts and the PDF painter need a GUI application; a terminal has no
-    // display, so it draws offscreen.
-    std::unique_ptr<QGuiApplication> application;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "plusvalia-calc";
-        static char *argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-        Platform::installQtTranslation();
-    }
+    const GraphicsSession graphics;
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QString error;
-    const bool drawn = writePdf(PrepareDraft(values, right), pdf, &error);
-    application.reset();
-    qInstallMessageHandler(previous);
-    if (!drawn)
+    if (!writePdf(PrepareDraft(values, right), pdf, &error))
         return failure(error);
     return pdf.data();
 }

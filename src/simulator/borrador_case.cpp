@@ -246,5 +246,6 @@ void TForm_borrador1::Button_GRAFICOClick()
 {
     if (ui->PageControl1->currentIndex() != 1)
         return;
-    ShowFilingCostChart(this, filingCostCurve(gatherInputs(), TDateTime::fromQDate(ui->DT_PRESENTACION->maximumDate())));
+    ShowFilingCostChart(this,
+                        filingCostCurve(gatherInputs(), TDateTime::fromQDate(ui->DT_PRESENTACION->maximumDate())));
 }

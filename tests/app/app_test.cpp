@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "db/datamodule.h"
 #include "fakes.h"
+#include "simulation/case_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -163,6 +165,31 @@ TEST_F(StartupTest, CalcularOpensAFreshSimulationWindowEachTime)
         EXPECT_EQ(Form_borrador1, nullptr);
     }
     EXPECT_EQ(cadastralTexts, QStringList({QString(), QString()}));
+}
+
+TEST_F(StartupTest, AFileGivenToTheProgramOpensTheSimulationWindowOnItsCase)
+{
+    QTemporaryDir folder;
+    SimulationInputs inputs;
+    inputs.cadastralValue = Currency::fromInt(123456);
+    inputs.acquisitionDate = TDateTime::fromYmd(2004, 3, 15);
+    inputs.accrualDate = TDateTime::fromYmd(2014, 3, 15);
+    inputs.filingDate = TDateTime::fromYmd(2014, 3, 20);
+    const QString file = folder.filePath(QStringLiteral("caso.plusvalia"));
+    ASSERT_TRUE(writeCaseFile(file, caseOf(inputs)));
+    QString seen;
+    // The case is put in once the window is up: look one turn later.
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            seen = child<CurrencyEdit>(modal, "CurrencyEdit_VALORCATASTRAL")->value().toMoneyText();
+            modal->close();
+        });
+    });
+    Form_inicio->openSimulation(file);
+    EXPECT_EQ(seen, QStringLiteral("123.456,00 €"));
+    EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
 TEST_F(StartupTest, AboutWindowShowsItsTextsAndMailLink)

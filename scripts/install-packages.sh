@@ -11,13 +11,16 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libqt6sql6-mysql
+  # Qt Charts' CMake package needs Qt's OpenGL one, which its -dev package
+  # does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
   qt6-translations-l10n fonts-liberation fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   mariadb-server mariadb-client poppler-utils
   xvfb xauth xdotool imagemagick tesseract-ocr file
-  desktop-file-utils appstream
+  desktop-file-utils appstream shared-mime-info
 )
 if [[ ${1:-} == --tests ]]; then
   packages+=("${test_packages[@]}")

@@ -9,7 +9,7 @@ set -euo pipefail
 build=$1
 
 . "$(dirname "$0")/common.sh"
-require desktop-file-validate appstreamcli file
+require desktop-file-validate appstreamcli file update-mime-database
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/plusvalia-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
@@ -22,6 +22,7 @@ appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "
 
 for entry in "${entries[@]}"; do
   exec=$(sed -n 's/^Exec=//p' "$entry")
+  exec=${exec%% *} # the program, without its field codes
   icon=$(sed -n 's/^Icon=//p' "$entry")
   [[ -x $prefix/bin/$exec ]] || fail "$entry abre $exec, que no está instalado"
   [[ -f $prefix/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "$entry: falta el icono $icon.svg"
@@ -30,6 +31,15 @@ for entry in "${entries[@]}"; do
     file "$png" | grep -q "PNG image data, $size x $size" || fail "$png no mide ${size}x$size"
   done
 done
+
+# Case files: the type the simulator's entry opens is declared, and a
+# database built from the installed declaration names it for *.plusvalia.
+mime=$(sed -n 's/^MimeType=//p' "$prefix/share/applications/example.sarvelina.plusvalia.desktop")
+[[ $mime == application/x-plusvalia\; ]] || fail "la entrada del simulador no abre los casos: MimeType=$mime"
+# (Told the prefix is searched, it says nothing unless the declaration is wrong.)
+XDG_DATA_DIRS=$prefix/share:/usr/share update-mime-database "$prefix/share/mime" 2>&1 | { ! grep .; } ||
+  fail "declaración del tipo MIME no válida"
+grep -qx 'application/x-plusvalia:\*\.plusvalia' "$prefix/share/mime/globs" || fail "*.plusvalia no es application/x-plusvalia"
 
 [[ -f $prefix/share/doc/plusvalia/copyright ]] || fail "falta la licencia"
 manual=$(zcat "$prefix/share/man/man1/plusvalia-calc.1.gz" | sed 's/\\-/-/g')

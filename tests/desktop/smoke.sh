@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The real programs on a private X server (Xvfb, Qt's xcb platform), driven by
 # real key events (xdotool): what only a real display shows.
-#   smoke.sh simulator|admin BINDIR
+#   smoke.sh simulator|admin|case BINDIR
 # Skipped (77) when a tool is missing, unless test.sh asks for them.
 set -euo pipefail
 scenario=$1
@@ -123,6 +123,36 @@ admin)
   status=0
   wait "$pid" || status=$?
   ((status == 0)) || fail "el programa termina con estado $status"
+  ;;
+case)
+  # A double click on a saved case: the simulation opens on it, its results
+  # are those of the case, the chart opens and closes with Esc, and Ctrl+S
+  # saves the same case again through Qt's own dialog, in Spanish.
+  export HOME="$work" XDG_CONFIG_HOME="$work/config"
+  "$bin/plusvalia-calc" --valor-catastral 100000 --adquisicion 15/03/2004 --devengo 15/03/2013 \
+    --presentacion 15/06/2014 --guardar-caso "$work/venta.plusvalia" >"$work/resultados.txt"
+  "$bin/plusvalia" "$work/venta.plusvalia" &
+  app=$!
+  pids+=("$app")
+  expect_window '^Simulador I\.I\.V\.T\.N\.U\.' 'Simulador I.I.V.T.N.U.'
+  simulation=$window
+  press "$simulation" ctrl+Tab
+  # The figures after the thousands: the recognizer may take a 5 for a §.
+  total=$(sed -n 's/^\[12\] TOTAL A INGRESAR\.* *//p' "$work/resultados.txt")
+  total=${total% €}
+  wait_for "la hoja de resultados no muestra el total del caso, $total" reads "$simulation" "TOTAL A INGRESAR.*${total#*.}"
+  press "$simulation" ctrl+g
+  expect_window '^Coste de presentar' 'Coste de presentar fuera de plazo'
+  press "$window" Escape
+  wait_for "Esc no cierra el gráfico" gone '^Coste de presentar'
+  press "$simulation" ctrl+s
+  expect_window '^Guardar simulaci' 'Guardar simulación'
+  wait_for "el diálogo no está en español" reads "$window" "Ficheros de tipo"
+  press "$window" ctrl+a
+  xdotool type --delay 20 "$work/otra"
+  xdotool key Return
+  wait_for "no se guarda el caso" test -s "$work/otra.plusvalia"
+  cmp "$work/venta.plusvalia" "$work/otra.plusvalia" || fail "el caso guardado no es el abierto"
   ;;
 *)
   fail "escenario desconocido: $scenario"

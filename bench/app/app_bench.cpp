@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -59,6 +60,37 @@ void BM_TabSwitch(benchmark::State &state)
     DestroyStartupObjects();
 }
 BENCHMARK(BM_TabSwitch)->Unit(benchmark::kMillisecond);
+// Opening a saved case: read, checked, and replayed through the input
+// sheet's handlers, in a window already shown.
+void BM_OpenCase(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    SimulationInputs inputs;
+    inputs.cadastralValue = Currency::fromInt(100000);
+    inputs.ownershipMode = OwnershipMode::BareAndUsufruct;
+    inputs.usufructKind = UsufructKind::Temporary;
+    inputs.usufructEnd = TDateTime::fromYmd(2024, 3, 15);
+    inputs.acquisitionDate = TDateTime::fromYmd(2004, 3, 15);
+    inputs.accrualDate = TDateTime::fromYmd(2013, 3, 15);
+    inputs.filingDate = TDateTime::fromYmd(2014, 6, 15);
+    const QString file = folder.filePath(QStringLiteral("caso.plusvalia"));
+    if (!writeCaseFile(file, caseOf(inputs))) {
+        state.SkipWithError("no se pudo escribir el caso");
+        return;
+    }
+    CreateStartupObjects();
+    auto window = std::make_unique<TForm_borrador1>(Form_inicio);
+    window->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (!window->openCase(file))
+            state.SkipWithError("el caso no se abre");
+        window->repaint();
+    }
+    window.reset();
+    DestroyStartupObjects();
+}
+BENCHMARK(BM_OpenCase)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv)

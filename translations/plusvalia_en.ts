@@ -48,6 +48,65 @@
     </message>
 </context>
 <context>
+    <name>FilingCostChart</name>
+    <message>
+        <source>%1: %2 con ingreso, %3 sin ingreso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuera de plazo, recargo del %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en plazo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentación el %1 (%2). %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a ingresar [12] según la fecha de presentación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fecha de presentación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a ingresar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, con ingreso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, sin ingreso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Último día en plazo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recargo del %1 % desde el %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentación elegida: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo dibujar el gráfico.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coste de presentar fuera de plazo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Conexión con la base de datos</source>
@@ -707,6 +766,132 @@ de un 40 %.</source>
     </message>
     <message>
         <source>La fecha de presentación no puede ser inferior al devengo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coste de presentar fuera de plazo…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gráfico del total a ingresar según la fecha de presentación (Ctrl+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrir simulación…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abre una simulación guardada (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guardar simulación…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guarda los datos de esta simulación (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recientes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulaciones abiertas o guardadas hace poco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulaciones (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrir simulación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulacion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guardar simulación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la simulación en «%1».
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se puede abrir la simulación «%1».
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bonificación «%1» no figura en la lista de este programa.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ninguna)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaciar la lista</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm_grafico</name>
+    <message>
+        <source>Coste de presentar fuera de plazo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a ingresar según la fecha de presentación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flechas izquierda y derecha: un día; Re Pág y Av Pág: un mes; Inicio y Fin: primer y último día.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PNG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportar P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cerrar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportar el gráfico como PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imágenes PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportar el gráfico como PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>coste-fuera-de-plazo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo «%1».
+%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

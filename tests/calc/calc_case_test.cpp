@@ -111,8 +111,6 @@ TEST_F(CalcCase, ACaseIsCheckedAsTheOptionsAre)
         QString message; // after the case's name
     };
     const std::vector<Refusal> table = {
-        {QByteArray(json).replace("\"version\": 1", "\"version\": 2"),
-         u"\": El fichero es de una versión posterior del formato (2)"_qs},
         {QByteArray(json).left(100), u"\": El fichero no es una simulación guardada por este programa."_qs},
         {QByteArray(json).replace("\"2014-06-15\"", "\"2015-01-01\""),
          u"\" no se puede calcular: La fecha de presentación debe estar entre el 01/01/2014 y el 31/12/2014"_qs},

@@ -181,10 +181,6 @@ TEST_F(CaseWindow, ARefusedFileIsToldAndTheOpenSimulationStaysAsItWas)
     };
     const std::vector<Refused> table = {
         {"hola", u"El fichero no es una simulación guardada por este programa."_qs},
-        {QByteArray(json).replace("\"version\": 1", "\"version\": 3"),
-         u"El fichero es de una versión posterior del formato (3)"_qs},
-        {QByteArray(json).replace("\"edad_usufructuario\": 45", "\"edad_usufructuario\": \"45\""),
-         u"El fichero está dañado: «edad_usufructuario» debe ser un número entero de años, de 0 a 110."_qs},
         {QByteArray(json).replace("\"2014-03-20\"", "\"2015-01-02\""),
          u"Fecha de Presentación de la Autoliquidación: La fecha debe estar comprendida entre el 01/01/2014 y el "
          "31/12/2014."_qs},

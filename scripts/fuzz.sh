@@ -13,7 +13,7 @@ seconds=${1:-60}
 [[ $seconds =~ ^[0-9]+$ ]] || { echo "Uso: $0 [SEGUNDOS]" >&2; exit 2; }
 scripts/install-packages.sh clang-16 libclang-rt-16-dev
 
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitize.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

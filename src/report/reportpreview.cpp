@@ -517,8 +517,9 @@ bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
         }
-    } else if (watched == m_findField) {
-        auto *key = static_cast<QKeyEvent *>(event);
+    } else if (watched == m_findField &&
+               (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
         // Esc in the field closes the find bar, not the window: take it before the "Cerrar" shortcut.
         if (event->type() == QEvent::ShortcutOverride && key->key() == Qt::Key_Escape) {
             event->accept();

@@ -18,6 +18,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr int kDaysInPage = 30;
@@ -41,7 +42,10 @@ TForm_grafico::TForm_grafico(FilingCostCurve curve, QWidget *parent)
     for (QLegendMarker *marker : chart->legend()->markers(m_cursorLine))
         marker->setVisible(false);
 
-    ui->ChartView->setChart(chart); // the view owns it
+    // The view owns the chart it is given but only releases the empty one it
+    // was made with.
+    std::unique_ptr<QChart> empty(ui->ChartView->chart());
+    ui->ChartView->setChart(chart);
     ui->ChartView->setRenderHint(QPainter::Antialiasing);
     ui->ChartView->installEventFilter(this);
     ui->ChartView->viewport()->installEventFilter(this);

@@ -5,7 +5,6 @@
 #include "simulator/borrador.h"
 #include "widgets/currencyedit.h"
 #include "app/startup.h"
-#include "platform/pixel_font.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -92,13 +91,3 @@ void BM_OpenCase(benchmark::State &state)
 }
 BENCHMARK(BM_OpenCase)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

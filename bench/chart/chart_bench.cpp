@@ -4,7 +4,6 @@
 // window exports and the calculator writes, and the window shown and painted.
 #include "chart/filing_cost_chart.h"
 #include "chart/form_grafico.h"
-#include "platform/pixel_font.h"
 
 #include <QApplication>
 
@@ -55,13 +54,3 @@ void BM_CurveAndWindow(benchmark::State &state)
 }
 BENCHMARK(BM_CurveAndWindow)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

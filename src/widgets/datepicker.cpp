@@ -271,7 +271,9 @@ void DatePicker::beginEntry()
     if (m_entry)
         return;
     const QDate held = date();
-    m_entry = Entry{{held.day(), held.month(), held.year()}, sectionIndex(currentSection())};
+    m_entry.emplace();
+    m_entry->fields = {held.day(), held.month(), held.year()};
+    m_entry->section = sectionIndex(currentSection());
 }
 
 void DatePicker::typeCharacter(QChar c)

@@ -93,13 +93,15 @@ TEST_P(TypedDate, IsTakenWholeOrRefusedWithItsReason)
     QTest::keyClicks(w.picker, QString::fromUtf8(t.keys));
     // Separators step between sections; none leaves the picker.
     EXPECT_EQ(QApplication::focusWidget(), w.picker);
-    if (!refusals.empty()) // the previous date is shown again at once
+    if (!refusals.empty()) { // the previous date is shown again at once
         EXPECT_EQ(w.picker->date(), QDate(2014, 6, 2));
+    }
     w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.picker->value(), t.expected);
     EXPECT_EQ(refusals, t.refusals);
-    if (!t.longFormat)
+    if (!t.longFormat) {
         EXPECT_EQ(w.picker->text(), t.expected.toShortDateText());
+    }
 }
 
 const auto kNone = std::vector<DatePicker::Refusal>{};

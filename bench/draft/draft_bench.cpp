@@ -32,7 +32,7 @@ SimulationValues workedExample()
 void BM_ClickToPreparedDocument(benchmark::State &state)
 {
     SimulationValues values = workedExample();
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     for (auto _ : state) {
         SetDraftVariables(report, values, DraftRight::BareOwnership);
         PreparedDocument document = report.prepare();
@@ -44,14 +44,13 @@ BENCHMARK(BM_ClickToPreparedDocument)->Unit(benchmark::kMillisecond);
 void BM_ClickToWrittenPdf(benchmark::State &state)
 {
     SimulationValues values = workedExample();
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("borrador.pdf"));
     for (auto _ : state) {
         SetDraftVariables(report, values, DraftRight::BareOwnership);
-        QString error;
-        if (!writePdf(report.prepare(), fileName, &error))
-            state.SkipWithError(qPrintable(error));
+        if (const Expected<void> written = writePdf(report.prepare(), fileName); !written)
+            state.SkipWithError(qPrintable(written.error().message));
     }
 }
 BENCHMARK(BM_ClickToWrittenPdf)->Unit(benchmark::kMillisecond);
@@ -63,9 +62,8 @@ void BM_WriteDraftPdf(benchmark::State &state)
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("borrador.pdf"));
     for (auto _ : state) {
-        QString error;
-        if (!WriteDraftPdf(values, DraftRight::Usufruct, fileName, &error))
-            state.SkipWithError(qPrintable(error));
+        if (const Expected<void> written = WriteDraftPdf(values, DraftRight::Usufruct, fileName); !written)
+            state.SkipWithError(qPrintable(written.error().message));
     }
 }
 BENCHMARK(BM_WriteDraftPdf)->Unit(benchmark::kMillisecond);
@@ -75,8 +73,7 @@ BENCHMARK(BM_WriteDraftPdf)->Unit(benchmark::kMillisecond);
 void BM_TemplateAndLogo(benchmark::State &state)
 {
     for (auto _ : state) {
-        QString error;
-        auto parsed = ReportTemplate::fromFile(QStringLiteral(":/draft/borrador.json"), &error);
+        auto parsed = ReportTemplate::fromFile(QStringLiteral(":/draft/borrador.json"));
         QImage logo = Artwork::draftLogo();
         benchmark::DoNotOptimize(parsed);
         benchmark::DoNotOptimize(logo);
@@ -88,7 +85,7 @@ BENCHMARK(BM_TemplateAndLogo)->Unit(benchmark::kMillisecond);
 void BM_PreviewFirstPaint(benchmark::State &state)
 {
     SimulationValues values = workedExample();
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::BareOwnership);
     for (auto _ : state) {
         ReportPreview preview(report.prepare());

@@ -263,9 +263,9 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
             InputCells inputCells;
             for (std::size_t i = 0; i < cells.size(); ++i)
                 inputCells[*columns[i]] = cells[i];
-            ParsedInputs parsed = parseInputs(inputCells);
-            if (parsed.inputs) {
-                const SimulationValues values = ComputationPass(*parsed.inputs, SimulationValues());
+            const Expected<SimulationInputs> inputs = parseInputs(inputCells);
+            if (inputs) {
+                const SimulationValues values = ComputationPass(*inputs, SimulationValues());
                 if (format == BatchFormat::Csv) {
                     appendCsvRow(out, row, values);
                 } else {
@@ -273,7 +273,7 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
                     out += '\n';
                 }
             } else {
-                error = parsed.error;
+                error = inputs.error().message;
             }
         }
         if (!error.isEmpty()) {

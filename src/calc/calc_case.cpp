@@ -60,10 +60,10 @@ Expected<SimulationInputs> inputsOfCase(const std::string &fileName)
     for (std::size_t i = 0; i < text.size(); ++i)
         cells.text[i] = text[i];
 
-    ParsedInputs parsed = parseInputs(cells);
-    if (!parsed.inputs)
-        return failure(QStringLiteral("El caso \"%1\" no se puede calcular: %2").arg(name, parsed.error));
-    return *parsed.inputs;
+    Expected<SimulationInputs> inputs = parseInputs(cells);
+    if (!inputs)
+        return failure(QStringLiteral("El caso \"%1\" no se puede calcular: %2").arg(name, inputs.error().message));
+    return inputs;
 }
 
 QByteArray caseFileOf(const SimulationInputs &inputs)

@@ -438,13 +438,8 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
 
 int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
 {
-    Expected<SimulationInputs> inputs = failure(QString());
-    if (options.caseFile) {
-        inputs = inputsOfCase(*options.caseFile);
-    } else {
-        const ParsedInputs parsed = parseInputs(options.cells);
-        inputs = parsed.inputs ? Expected<SimulationInputs>(*parsed.inputs) : failure(parsed.error);
-    }
+    const Expected<SimulationInputs> inputs =
+        options.caseFile ? inputsOfCase(*options.caseFile) : parseInputs(options.cells);
     if (!inputs) {
         report(err, inputs.error().message);
         return ExitRefused;
@@ -457,10 +452,9 @@ int runSingleCommand(const Options &options, std::FILE *out, std::FILE *err)
         graphics.emplace();
     std::vector<std::pair<const std::optional<std::string> *, QByteArray>> files;
     if (options.pdf) {
-        QString error;
-        const std::optional<DraftRight> right = draftRightFor(options.right, values.ownershipMode, &error);
+        const Expected<DraftRight> right = draftRightFor(options.right, values.ownershipMode);
         if (!right) {
-            report(err, error);
+            report(err, right.error().message);
             return ExitRefused;
         }
         const Expected<QByteArray> drawn = drawDraftPdf(values, *right);

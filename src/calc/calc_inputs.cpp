@@ -199,7 +199,7 @@ std::optional<TDateTime> parseCalendarDate(std::string_view text)
     return TDateTime::tryFromYmd(year, month, day);
 }
 
-ParsedInputs parseInputs(const InputCells &cells)
+Expected<SimulationInputs> parseInputs(const InputCells &cells)
 {
     RowReader row(cells);
     SimulationInputs inputs;
@@ -284,21 +284,21 @@ ParsedInputs parseInputs(const InputCells &cells)
     inputs.priorRequirement = row.flag(Column::Requerimiento);
 
     if (row.failed())
-        return {std::nullopt, row.error()};
+        return failure(row.error());
 
     // The order checks of the input sheet, with its messages.
     inputs.acquisitionDate = *acquisition;
     inputs.accrualDate = *accrual;
     inputs.filingDate = *filing;
     if (accrual->dayBefore(*acquisition))
-        return {std::nullopt, QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición")};
+        return failure(QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición"));
     if (usufructEnd && usufructEnd->dayBefore(*accrual))
-        return {std::nullopt, QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo")};
+        return failure(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
     if (filing->dayBefore(*accrual))
-        return {std::nullopt, QStringLiteral("La fecha de presentación no puede ser inferior al devengo")};
+        return failure(QStringLiteral("La fecha de presentación no puede ser inferior al devengo"));
 
     const ValidationResult validation = ValidateSimulationInput(inputs);
     if (validation != ValidationResult::Ok)
-        return {std::nullopt, validationMessage(validation)};
-    return {inputs, QString()};
+        return failure(validationMessage(validation));
+    return inputs;
 }

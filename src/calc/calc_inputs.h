@@ -5,6 +5,7 @@
 #pragma once
 
 #include "simulation/simulation.h"
+#include "types/error.h"
 
 #include <QString>
 
@@ -48,13 +49,8 @@ struct InputCells {
     std::string_view operator[](Column column) const { return text[static_cast<std::size_t>(column)]; }
 };
 
-// Either the inputs of a pass or the Spanish message that refuses them.
-struct ParsedInputs {
-    std::optional<SimulationInputs> inputs;
-    QString error;
-};
-
-[[nodiscard]] ParsedInputs parseInputs(const InputCells &cells);
+// The inputs of a pass, or the Spanish message that refuses them.
+[[nodiscard]] Expected<SimulationInputs> parseInputs(const InputCells &cells);
 
 // A cell as messages quote it: "text", cut to its first 60 characters (a
 // refused cell may be of any size).

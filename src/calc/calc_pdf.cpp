@@ -11,34 +11,30 @@
 #include <cstdio>
 #include <memory>
 
-std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode, QString *error)
+Expected<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode)
 {
     const bool full = mode == OwnershipMode::FullOwnership;
     if (!name) {
         if (full)
             return DraftRight::FullOwnership;
-        *error = QStringLiteral("Con --nuda-propiedad indique el derecho del borrador: --derecho nuda o "
-                                "--derecho usufructo");
-        return std::nullopt;
+        return failure(QStringLiteral("Con --nuda-propiedad indique el derecho del borrador: --derecho nuda o "
+                                      "--derecho usufructo"));
     }
-    std::optional<DraftRight> right;
+    DraftRight right;
     if (*name == "plena")
         right = DraftRight::FullOwnership;
     else if (*name == "nuda")
         right = DraftRight::BareOwnership;
     else if (*name == "usufructo")
         right = DraftRight::Usufruct;
-    if (!right) {
-        *error = QStringLiteral("Valor no válido para --derecho: \"%1\" (plena, nuda o usufructo)")
-                     .arg(QString::fromStdString(*name));
-        return std::nullopt;
-    }
-    if ((*right == DraftRight::FullOwnership) != full) {
-        *error = full ? QStringLiteral("La simulación es de plena propiedad: el borrador solo puede ser "
-                                       "--derecho plena")
-                      : QStringLiteral("La simulación es de nuda propiedad y usufructo: el borrador puede ser "
-                                       "--derecho nuda o --derecho usufructo");
-        return std::nullopt;
+    else
+        return failure(QStringLiteral("Valor no válido para --derecho: \"%1\" (plena, nuda o usufructo)")
+                           .arg(QString::fromStdString(*name)));
+    if ((right == DraftRight::FullOwnership) != full) {
+        return failure(full ? QStringLiteral("La simulación es de plena propiedad: el borrador solo puede ser "
+                                             "--derecho plena")
+                            : QStringLiteral("La simulación es de nuda propiedad y usufructo: el borrador puede ser "
+                                             "--derecho nuda o --derecho usufructo"));
     }
     return right;
 }
@@ -78,8 +74,10 @@ Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight rig
     const GraphicsSession graphics;
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    QString error;
-    if (!writePdf(PrepareDraft(values, right), pdf, &error))
-        return failure(error);
+    const Expected<PreparedDocument> document = PrepareDraft(values, right);
+    if (!document)
+        return std::unexpected(document.error());
+    if (const Expected<void> drawn = writePdf(*document, pdf); !drawn)
+        return std::unexpected(drawn.error());
     return pdf.data();
 }

@@ -34,9 +34,8 @@ private:
 
 // The right named by --derecho (plena, nuda, usufructo) for a simulation of
 // that mode; without --derecho, full ownership when that is the only right.
-// Nothing, with the message, when the name is unknown or the mode lacks it.
-[[nodiscard]] std::optional<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode,
-                                                      QString *error);
+// A failure when the name is unknown or the mode lacks it.
+[[nodiscard]] Expected<DraftRight> draftRightFor(const std::optional<std::string> &name, OwnershipMode mode);
 
 // The draft as a PDF in memory (in a GraphicsSession of its own).
 [[nodiscard]] Expected<QByteArray> drawDraftPdf(const SimulationValues &values, DraftRight right);

@@ -9,16 +9,16 @@
 namespace {
 const QString kTemplatePath = QStringLiteral(":/draft/borrador.json");
 
-const ReportTemplate &draftTemplate()
+// Built into the program and checked by the tests, so a failure here is a
+// broken build or installation: the caller says so instead of ending the
+// program, and the simulation stays usable.
+const Expected<ReportTemplate> &draftTemplate()
 {
-    // Built into the program and checked by the tests, so a failure here is a
-    // broken build, not something a user can cause or mend.
-    static const ReportTemplate parsed = [] {
-        QString error;
-        auto result = ReportTemplate::fromFile(kTemplatePath, &error);
-        if (!result)
-            qFatal("%s", qPrintable(error));
-        return *std::move(result);
+    static const Expected<ReportTemplate> parsed = []() -> Expected<ReportTemplate> {
+        Expected<ReportTemplate> read = ReportTemplate::fromFile(kTemplatePath);
+        if (!read)
+            return failure(QStringLiteral("No se puede preparar el borrador: %1").arg(read.error().message));
+        return read;
     }();
     return parsed;
 }
@@ -48,10 +48,12 @@ DayCount dayCount(TDateTime date)
 }
 } // namespace
 
-Report CreateDraftReport()
+Expected<Report> CreateDraftReport()
 {
-    Report report(QStringLiteral("Borrador de autoliquidación I.I.V.T.N.U."), QStringLiteral("borrador"),
-                  draftTemplate());
+    const Expected<ReportTemplate> &layout = draftTemplate();
+    if (!layout)
+        return std::unexpected(layout.error());
+    Report report(QStringLiteral("Borrador de autoliquidación I.I.V.T.N.U."), QStringLiteral("borrador"), *layout);
     report.setPicture(QStringLiteral("logo"), draftLogo());
     return report;
 }
@@ -133,14 +135,19 @@ void PrintDraft(QWidget *parent, Report &report, SimulationValues &values, Draft
     report.showReport(parent);
 }
 
-PreparedDocument PrepareDraft(SimulationValues values, DraftRight right)
+Expected<PreparedDocument> PrepareDraft(SimulationValues values, DraftRight right)
 {
-    Report report = CreateDraftReport();
-    SetDraftVariables(report, values, right);
-    return report.prepare();
+    Expected<Report> report = CreateDraftReport();
+    if (!report)
+        return std::unexpected(report.error());
+    SetDraftVariables(*report, values, right);
+    return report->prepare();
 }
 
-bool WriteDraftPdf(const SimulationValues &values, DraftRight right, const QString &fileName, QString *error)
+Expected<void> WriteDraftPdf(const SimulationValues &values, DraftRight right, const QString &fileName)
 {
-    return writePdf(PrepareDraft(values, right), fileName, error);
+    const Expected<PreparedDocument> document = PrepareDraft(values, right);
+    if (!document)
+        return std::unexpected(document.error());
+    return writePdf(*document, fileName);
 }

@@ -8,6 +8,7 @@
 
 #include "report/report.h"
 #include "simulation/simulation.h"
+#include "types/error.h"
 
 #include <QString>
 
@@ -20,8 +21,9 @@ enum class DraftRight {
 };
 
 // The report object of the simulation window: the draft template and its
-// logo, and no variables until the first print.
-[[nodiscard]] Report CreateDraftReport();
+// logo, and no variables until the first print; a failure when the built-in
+// template does not parse.
+[[nodiscard]] Expected<Report> CreateDraftReport();
 
 // Steps 1 to 5 of a print: bare ownership and usufruct store their right name
 // in values; then the 37 variables are set in their order. Full ownership
@@ -34,6 +36,5 @@ void PrintDraft(QWidget *parent, Report &report, SimulationValues &values, Draft
 
 // Without a window: the prepared document of one right, or that document
 // written as a PDF file (nothing is left under fileName when writing fails).
-[[nodiscard]] PreparedDocument PrepareDraft(SimulationValues values, DraftRight right);
-[[nodiscard]] bool WriteDraftPdf(const SimulationValues &values, DraftRight right, const QString &fileName,
-                                 QString *error);
+[[nodiscard]] Expected<PreparedDocument> PrepareDraft(SimulationValues values, DraftRight right);
+[[nodiscard]] Expected<void> WriteDraftPdf(const SimulationValues &values, DraftRight right, const QString &fileName);

@@ -171,13 +171,6 @@ void drawPicture(QPainter &painter, const ReportObject &object)
     painter.drawImage(QRectF(object.rect.topLeft(), size), object.image);
 }
 
-bool fail(QString *error, const QString &message)
-{
-    if (error)
-        *error = message;
-    return false;
-}
-
 } // namespace
 
 void renderPage(QPainter &painter, const QRectF &target, const PreparedDocument &document, int pageIndex)
@@ -241,7 +234,7 @@ QImage renderPageImage(const PreparedDocument &document, int pageIndex, int dpi)
     return image;
 }
 
-bool writePdf(const PreparedDocument &document, QIODevice &device, QString *error)
+Expected<void> writePdf(const PreparedDocument &document, QIODevice &device)
 {
     // Drawn into memory first: the PDF engine does not check what its device
     // accepts, so a device that fails on the last write would go unnoticed.
@@ -254,36 +247,34 @@ bool writePdf(const PreparedDocument &document, QIODevice &device, QString *erro
         QPageLayout(QPageSize(document.page.paperMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer))
-        return fail(error, QStringLiteral("No se pudo crear el documento PDF."));
+        return failure(QStringLiteral("No se pudo crear el documento PDF."));
     const QRectF paper(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
     for (std::size_t i = 0; i < document.pages.size(); ++i) {
         if (i > 0 && !writer.newPage())
-            return fail(error, QStringLiteral("No se pudo añadir una página al documento PDF."));
+            return failure(QStringLiteral("No se pudo añadir una página al documento PDF."));
         renderPage(painter, paper, document, static_cast<int>(i));
     }
     if (!painter.end())
-        return fail(error, QStringLiteral("No se pudo terminar el documento PDF."));
+        return failure(QStringLiteral("No se pudo terminar el documento PDF."));
     if (device.write(pdf.data()) != pdf.data().size())
-        return fail(error, QStringLiteral("No se pudo escribir el documento PDF."));
-    return true;
+        return failure(QStringLiteral("No se pudo escribir el documento PDF."));
+    return {};
 }
 
-bool writePdf(const PreparedDocument &document, const QString &fileName, QString *error)
+Expected<void> writePdf(const PreparedDocument &document, const QString &fileName)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!writePdf(document, pdf, error))
-        return false;
-    const Expected<void> saved = saveFileContents(fileName, pdf.data());
-    return saved || fail(error, saved.error().message);
+    if (const Expected<void> drawn = writePdf(document, pdf); !drawn)
+        return drawn;
+    return saveFileContents(fileName, pdf.data());
 }
 
-bool writePng(const PreparedDocument &document, int pageIndex, const QString &fileName, int dpi, QString *error)
+Expected<void> writePng(const PreparedDocument &document, int pageIndex, const QString &fileName, int dpi)
 {
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     if (!renderPageImage(document, pageIndex, dpi).save(&png, "PNG"))
-        return fail(error, QStringLiteral("No se pudo crear la imagen PNG."));
-    const Expected<void> saved = saveFileContents(fileName, png.data());
-    return saved || fail(error, saved.error().message);
+        return failure(QStringLiteral("No se pudo crear la imagen PNG."));
+    return saveFileContents(fileName, png.data());
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "report/report.h"
+#include "types/error.h"
 
 #include <QImage>
 #include <QRectF>
@@ -21,10 +22,10 @@ void renderPage(QPainter &painter, const QRectF &target, const PreparedDocument 
 // The page on white at dpi dots per inch.
 [[nodiscard]] QImage renderPageImage(const PreparedDocument &document, int pageIndex, int dpi);
 
-// Every page, one PDF page each, on paper of the document's size; false when
-// the device takes less than the whole document.
-[[nodiscard]] bool writePdf(const PreparedDocument &document, QIODevice &device, QString *error);
-[[nodiscard]] bool writePdf(const PreparedDocument &document, const QString &fileName, QString *error);
+// Every page, one PDF page each, on paper of the document's size; a failure
+// when the device takes less than the whole document.
+[[nodiscard]] Expected<void> writePdf(const PreparedDocument &document, QIODevice &device);
+[[nodiscard]] Expected<void> writePdf(const PreparedDocument &document, const QString &fileName);
 // One page as a PNG image.
-[[nodiscard]] bool writePng(const PreparedDocument &document, int pageIndex, const QString &fileName, int dpi,
-                            QString *error);
+[[nodiscard]] Expected<void> writePng(const PreparedDocument &document, int pageIndex, const QString &fileName,
+                                      int dpi);

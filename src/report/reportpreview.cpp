@@ -552,8 +552,7 @@ void ReportPreview::print()
     }
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
-        Platform::dialogs().message(this, tr("No se pudo imprimir en la impresora «%1».").arg(m_printer->printerName()),
-                                    tr("Error"));
+        showError(tr("No se pudo imprimir en la impresora «%1».").arg(m_printer->printerName()));
         return;
     }
     // The paper and orientation of the page setup; its margins, where any
@@ -594,12 +593,9 @@ void ReportPreview::savePdf()
     const QString fileName = askFileName(m_savePdf->text(), QStringLiteral("pdf"), tr("Documentos PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    QString error;
-    if (!writePdf(m_document, fileName, &error)) {
-        Platform::dialogs().message(
-            this, tr("No se pudo guardar el archivo «%1».\n%2").arg(QDir::toNativeSeparators(fileName), error),
-            tr("Error"));
-    }
+    if (const Expected<void> saved = writePdf(m_document, fileName); !saved)
+        showError(tr("No se pudo guardar el archivo «%1».\n%2")
+                      .arg(QDir::toNativeSeparators(fileName), saved.error().message));
 }
 
 void ReportPreview::exportPng()
@@ -607,10 +603,12 @@ void ReportPreview::exportPng()
     const QString fileName = askFileName(m_exportPng->text(), QStringLiteral("png"), tr("Imágenes PNG (*.png)"));
     if (fileName.isEmpty())
         return;
-    QString error;
-    if (!writePng(m_document, m_page, fileName, kPngDpi, &error)) {
-        Platform::dialogs().message(
-            this, tr("No se pudo exportar el archivo «%1».\n%2").arg(QDir::toNativeSeparators(fileName), error),
-            tr("Error"));
-    }
+    if (const Expected<void> saved = writePng(m_document, m_page, fileName, kPngDpi); !saved)
+        showError(tr("No se pudo exportar el archivo «%1».\n%2")
+                      .arg(QDir::toNativeSeparators(fileName), saved.error().message));
+}
+
+void ReportPreview::showError(const QString &text)
+{
+    Platform::dialogs().message(this, text, tr("Error"));
 }

@@ -110,6 +110,8 @@ private:
     void stepMatch(int step);
     void updateState();
     void updatePrinterActions();
+    // Where a failure to print or to write a file reaches the user.
+    void showError(const QString &text);
     [[nodiscard]] QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
 
     PreparedDocument m_document;

@@ -147,15 +147,12 @@ ReportObject readObject(const QJsonObject &json, const FontDefaults &font)
 }
 } // namespace
 
-std::optional<ReportTemplate> ReportTemplate::fromJson(const QByteArray &json, QString *error)
+Expected<ReportTemplate> ReportTemplate::fromJson(const QByteArray &json)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (!document.isObject()) {
-        if (error)
-            *error = QStringLiteral("Plantilla no válida: %1").arg(parseError.errorString());
-        return std::nullopt;
-    }
+    if (!document.isObject())
+        return failure(QStringLiteral("Plantilla no válida: %1").arg(parseError.errorString()));
     const QJsonObject root = document.object();
     ReportTemplate result;
     QString where = QStringLiteral("página");
@@ -182,22 +179,17 @@ std::optional<ReportTemplate> ReportTemplate::fromJson(const QByteArray &json, Q
             result.objects.push_back(readObject(object, font));
         }
     } catch (const Invalid &invalid) {
-        if (error)
-            *error = QStringLiteral("Plantilla no válida (%1): %2").arg(where, invalid.message);
-        return std::nullopt;
+        return failure(QStringLiteral("Plantilla no válida (%1): %2").arg(where, invalid.message));
     }
     return result;
 }
 
-std::optional<ReportTemplate> ReportTemplate::fromFile(const QString &path, QString *error)
+Expected<ReportTemplate> ReportTemplate::fromFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("No se pudo leer la plantilla «%1»: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return fromJson(file.readAll(), error);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("No se pudo leer la plantilla «%1»: %2").arg(path, file.errorString()));
+    return fromJson(file.readAll());
 }
 
 const ReportObject *ReportTemplate::find(QStringView name) const

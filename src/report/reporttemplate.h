@@ -5,6 +5,7 @@
 #pragma once
 
 #include "report/reportvalue.h"
+#include "types/error.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -56,10 +57,10 @@ struct ReportObject {
 
 class ReportTemplate final {
 public:
-    // Parses the JSON form; on failure returns nothing and says why in error.
-    [[nodiscard]] static std::optional<ReportTemplate> fromJson(const QByteArray &json, QString *error);
+    // Parses the JSON form; a failure names the object at fault.
+    [[nodiscard]] static Expected<ReportTemplate> fromJson(const QByteArray &json);
     // Reads a file or a resource (":/...") and parses it.
-    [[nodiscard]] static std::optional<ReportTemplate> fromFile(const QString &path, QString *error);
+    [[nodiscard]] static Expected<ReportTemplate> fromFile(const QString &path);
 
     PageSetup page;
     std::vector<ReportObject> objects;

@@ -149,6 +149,11 @@ void TForm_borrador1::showMessage(const QString &text)
     Platform::dialogs().message(this, text, tr("Entrada de Datos!!"));
 }
 
+void TForm_borrador1::showError(const QString &text)
+{
+    Platform::dialogs().message(this, text, tr("Error"));
+}
+
 void TForm_borrador1::reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why)
 {
     showMessage(refusedDateText(picker, why));
@@ -542,7 +547,7 @@ void TForm_borrador1::PageControl1Change()
             ui->PageControl1->setCurrentIndex(0);
         }
         ui->Button_LIMPIAR->setEnabled(true);
-        Platform::dialogs().message(this, validationMessage(check), tr("Error"));
+        showError(validationMessage(check));
         switch (check) {
         case ValidationResult::MissingCadastralValue:
             ui->CurrencyEdit_VALORCATASTRAL->setFocus();
@@ -626,17 +631,25 @@ void TForm_borrador1::CheckBox8Click()
     PageControl1Change();
 }
 
+void TForm_borrador1::printDraft(DraftRight right)
+{
+    if (frxReport_borradorplusvalia)
+        PrintDraft(this, *frxReport_borradorplusvalia, m_values, right);
+    else
+        showError(frxReport_borradorplusvalia.error().message);
+}
+
 void TForm_borrador1::BitBtn_PLENAPROPIEDADClick()
 {
-    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::FullOwnership);
+    printDraft(DraftRight::FullOwnership);
 }
 
 void TForm_borrador1::BitBtn_NUDAPROPIEDADClick()
 {
-    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::BareOwnership);
+    printDraft(DraftRight::BareOwnership);
 }
 
 void TForm_borrador1::BitBtn_USUFRUCTOClick()
 {
-    PrintDraft(this, frxReport_borradorplusvalia, m_values, DraftRight::Usufruct);
+    printDraft(DraftRight::Usufruct);
 }

@@ -12,6 +12,7 @@
 #include "simulation/case_file.h"
 #include "simulation/results_sheet.h"
 #include "simulation/simulation.h"
+#include "types/error.h"
 #include "widgets/datepicker.h"
 
 #include <QDialog>
@@ -26,6 +27,7 @@ namespace Ui {
 class TForm_borrador1;
 }
 class QLabel;
+enum class DraftRight;
 
 class TForm_borrador1 final : public QDialog {
     Q_OBJECT
@@ -95,6 +97,8 @@ private:
     // more times the check may run after resetting the transfer date.
     void deadlineAndTransferChecks(int repeats);
     void showMessage(const QString &text);
+    // Where a refused simulation or a failure of the draft reaches the user.
+    void showError(const QString &text);
     // A typed date the picker would not take: says which dates it takes.
     void reportRefusedDate(const DatePicker *picker, DatePicker::Refusal why);
     [[nodiscard]] static QString refusedDateText(const DatePicker *picker, DatePicker::Refusal why);
@@ -111,6 +115,7 @@ private:
     [[nodiscard]] ResultLabels resultLabels() const;
     void writeResultCaptions();
     void writeResults();
+    void printDraft(DraftRight right);
     [[nodiscard]] TDateTime today() const;
 
     void setUpCases();
@@ -127,8 +132,9 @@ private:
     std::unique_ptr<Ui::TForm_borrador1> ui;
     SimulationValues m_values;
     std::int32_t m_bonusPercent = 0;
-    // The draft's report object: template and logo; the print buttons set its variables.
-    Report frxReport_borradorplusvalia;
+    // The draft's report object: template and logo; the print buttons set its
+    // variables. A broken built-in template leaves the reason instead.
+    Expected<Report> frxReport_borradorplusvalia;
     QString m_checkBox4Hint;
     bool m_hintTimeSet = false;
     QString m_caseFile; // the case last opened or saved here

@@ -25,8 +25,8 @@ PrintedDraft print(const SimulationValues &values, DraftRight right)
     fake.clock.set(TDateTime::fromYmd(2026, 12, 8));
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("borrador.pdf"));
-    QString error;
-    EXPECT_TRUE(WriteDraftPdf(values, right, fileName, &error)) << error.toStdString();
+    const Expected<void> written = WriteDraftPdf(values, right, fileName);
+    EXPECT_TRUE(written) << written.error().message.toStdString();
     PrintedDraft printed;
     const auto info = pdftools::info(fileName);
     const auto text = pdftools::text(fileName, pdftools::Order::Drawing);
@@ -170,7 +170,7 @@ TEST(DraftPdf, TheLargestAmountsPrintWholeInsideTheirBoxes)
                                             std::pair{bare, DraftRight::Usufruct}}) {
             SimulationInputs largest = inputs;
             largest.cadastralValue = money(cadastral);
-            const PreparedDocument drawn = PrepareDraft(pass(largest), right);
+            const PreparedDocument drawn = PrepareDraft(pass(largest), right).value();
             PreparedDocument unclipped = drawn;
             for (ReportObject &object : unclipped.pages.front().objects)
                 object.clip = object.clip && object.style == PrintStyle::None;
@@ -184,9 +184,9 @@ TEST(DraftPdf, AFailedWriteLeavesNothingBehind)
 {
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("falta/borrador.pdf"));
-    QString error;
-    EXPECT_FALSE(WriteDraftPdf(pass(workedExample()), DraftRight::FullOwnership, fileName, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> written = WriteDraftPdf(pass(workedExample()), DraftRight::FullOwnership, fileName);
+    ASSERT_FALSE(written);
+    EXPECT_FALSE(written.error().message.isEmpty());
     EXPECT_FALSE(QFile::exists(fileName));
 }
 } // namespace

@@ -23,7 +23,7 @@ const QStringList kVariables =
 
 TEST(DraftTemplate, HasTheOneA4PageWithItsFrameAndAllObjects)
 {
-    const Report report = CreateDraftReport();
+    const Report report = CreateDraftReport().value();
     const ReportTemplate &draft = report.reportTemplate();
     EXPECT_EQ(draft.page.paperMm, QSizeF(210, 297));
     EXPECT_EQ(draft.page.marginsMm, QMarginsF(10, 10, 10, 10));
@@ -47,7 +47,7 @@ TEST(DraftTemplate, HasTheOneA4PageWithItsFrameAndAllObjects)
 
 TEST(DraftTemplate, WatermarkFirstAndLogoTitleFooterAndVersionLast)
 {
-    const Report report = CreateDraftReport();
+    const Report report = CreateDraftReport().value();
     const auto &objects = report.reportTemplate().objects;
     const ReportObject &watermark = objects.front();
     EXPECT_EQ(watermark.name, QStringLiteral("Memo3"));
@@ -66,7 +66,7 @@ TEST(DraftTemplate, UsesEveryVariableButTheFilingDateAndNoOther)
 {
     std::map<QString, int> uses;
     const QRegularExpression reference(QStringLiteral("\\[([A-Za-z0-9_]+)\\]"));
-    const Report report = CreateDraftReport();
+    const Report report = CreateDraftReport().value();
     for (const ReportObject &object : report.reportTemplate().objects) {
         for (const auto &match : reference.globalMatch(object.text))
             ++uses[match.captured(1)];
@@ -87,7 +87,7 @@ TEST(DraftTemplate, UsesEveryVariableButTheFilingDateAndNoOther)
 
 TEST(DraftTemplate, FooterNamesTheWebAndMailUnderTheReservedDomain)
 {
-    const Report report = CreateDraftReport();
+    const Report report = CreateDraftReport().value();
     const ReportObject *footer = report.reportTemplate().find(u"Memo2");
     ASSERT_NE(footer, nullptr);
     EXPECT_EQ(footer->text, QStringLiteral("web: https://www.sarvelina.example/") + QString(145, u' ') +
@@ -108,7 +108,7 @@ TEST(DraftTemplate, ArialOrItsMetricTwinIsWhatTheTextIsSetIn)
 
 TEST(DraftTemplate, TheLogoFillsItsBoxWidth)
 {
-    const PreparedDocument document = PrepareDraft(SimulationValues(), DraftRight::FullOwnership);
+    const PreparedDocument document = PrepareDraft(SimulationValues(), DraftRight::FullOwnership).value();
     const ReportObject *logo = nullptr;
     for (const ReportObject &object : document.pages[0].objects) {
         if (object.kind == ObjectKind::Picture)

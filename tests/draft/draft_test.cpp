@@ -127,7 +127,7 @@ Currency currency(const Report &report, const char *name)
 TEST(DraftVariables, FullOwnershipWorkedExampleWithTheBonus)
 {
     SimulationValues values = pass(withBonus(workedExample()));
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     EXPECT_EQ(report.variables().size(), 0u) << "the template declares no variables";
     SetDraftVariables(report, values, DraftRight::FullOwnership);
     expectVariables(report, workedExampleVariables(
@@ -138,7 +138,7 @@ TEST(DraftVariables, FullOwnershipWorkedExampleWithTheBonus)
 TEST(DraftVariables, BareOwnershipAndUsufructOfTheWorkedExampleAged45)
 {
     SimulationValues values = pass(withBonus(lifeUsufruct(workedExample(), "45")));
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
 
     // Usufruct 44 %: its value 26,400.00 and base 7,840.80; the bare
     // ownership keeps 56 %, 33,600.00 and 9,979.20.
@@ -157,7 +157,7 @@ TEST(DraftVariables, BareOwnershipGetsTheRemainderOfTheUsufructPercentage)
 {
     // A usufructuary aged 30 holds 59 %: the bare ownership prints 41.
     SimulationValues values = pass(lifeUsufruct(workedExample(), "30"));
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::BareOwnership);
     EXPECT_EQ(currency(report, "PORCENTAJEDERECHO"), money("41"));
     SetDraftVariables(report, values, DraftRight::Usufruct);
@@ -167,8 +167,8 @@ TEST(DraftVariables, BareOwnershipGetsTheRemainderOfTheUsufructPercentage)
 TEST(DraftVariables, SharedValuesAreTheSameForBothRightsOfAPass)
 {
     SimulationValues values = pass(withBonus(lifeUsufruct(lateUnpaid(), "45")));
-    Report bare = CreateDraftReport();
-    Report usufruct = CreateDraftReport();
+    Report bare = CreateDraftReport().value();
+    Report usufruct = CreateDraftReport().value();
     SetDraftVariables(bare, values, DraftRight::BareOwnership);
     SetDraftVariables(usufruct, values, DraftRight::Usufruct);
     // clang-format off
@@ -190,7 +190,7 @@ TEST(DraftVariables, SharedValuesAreTheSameForBothRightsOfAPass)
 TEST(DraftVariables, FullOwnershipComputesItsLateFilingSurchargeAgain)
 {
     SimulationValues values = pass(lateUnpaid());
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::FullOwnership);
     EXPECT_EQ(variable(report, "RECARGO"), ReportValue(std::int32_t{20}));
     EXPECT_EQ(currency(report, "IMPORTERECARGO"), money("200"));
@@ -214,7 +214,7 @@ TEST(DraftVariables, TheAmountToPayIsTheExactSumOfItsFourLines)
     // Bare ownership and usufruct keep four decimals all the way down.
     SimulationValues values = pass(withBonus(lifeUsufruct(lateUnpaid(), "45")));
     for (DraftRight right : {DraftRight::BareOwnership, DraftRight::Usufruct}) {
-        Report report = CreateDraftReport();
+        Report report = CreateDraftReport().value();
         SetDraftVariables(report, values, right);
         const Currency sum = currency(report, "CUOTALIQUIDA") + currency(report, "IMPORTERECARGOREDUCIDO") +
                              currency(report, "TOTALINTERESEDEMORA") + currency(report, "IMPORTERECARGOEJECUTIVO");
@@ -229,7 +229,7 @@ TEST(DraftVariables, WithoutABonusTheDescriptionIsEmptyAndThePercentageZero)
 {
     // Never chosen since the window opened.
     SimulationValues values = pass(workedExample());
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::FullOwnership);
     EXPECT_EQ(formatValue(variable(report, "TEXTOBONIFICACION"), PrintStyle::Text), QString());
     EXPECT_EQ(currency(report, "PORCENTAJEBONIFICACION"), Currency());
@@ -246,7 +246,7 @@ TEST(DraftVariables, ADescriptionWithAQuoteStillEvaluatesToItsText)
 {
     SimulationValues values = pass(workedExample());
     values.bonusDescription = QStringLiteral("Art. 6 - O.M. (Viv. d'uso)");
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::FullOwnership);
     EXPECT_EQ(formatValue(variable(report, "TEXTOBONIFICACION"), PrintStyle::Text), values.bonusDescription);
 }
@@ -259,7 +259,7 @@ TEST(DraftVariables, TheBandTableIsTheSameForEveryRight)
     for (auto [values, right] :
          {std::pair{&full, DraftRight::FullOwnership}, std::pair{&split, DraftRight::BareOwnership},
           std::pair{&split, DraftRight::Usufruct}}) {
-        Report report = CreateDraftReport();
+        Report report = CreateDraftReport().value();
         SetDraftVariables(report, *values, right);
         const Variables first(report.variables().entries().begin(), report.variables().entries().begin() + 10);
         EXPECT_EQ(first, bands);
@@ -272,7 +272,7 @@ TEST(DraftVariables, TheBandTableIsTheSameForEveryRight)
 TEST(DraftVariables, TheBandTableAgreesWithTheRules)
 {
     SimulationValues values = pass(workedExample());
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::FullOwnership);
     const auto integer = [&report](const char *name) {
         const auto *value = std::get_if<std::int32_t>(&variable(report, name));
@@ -298,7 +298,7 @@ TEST(DraftVariables, TheBandTableAgreesWithTheRules)
 TEST(DraftVariables, EveryClickSetsAllThirtySevenAgain)
 {
     SimulationValues values = pass(lifeUsufruct(workedExample(), "45"));
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     SetDraftVariables(report, values, DraftRight::BareOwnership);
     SetDraftVariables(report, values, DraftRight::Usufruct);
     EXPECT_EQ(report.variables().size(), 37u);
@@ -312,7 +312,7 @@ TEST(PrintDraft, SetsTheVariablesAndShowsAFreshDocumentInThePreview)
     std::vector<PreparedDocument> shown;
     ReportPreviewSeam::Override guard([&](QWidget *, const PreparedDocument &document) { shown.push_back(document); });
     SimulationValues values = pass(lifeUsufruct(workedExample(), "45"));
-    Report report = CreateDraftReport();
+    Report report = CreateDraftReport().value();
     QWidget window;
     PrintDraft(&window, report, values, DraftRight::BareOwnership);
     PrintDraft(&window, report, values, DraftRight::Usufruct);

@@ -209,8 +209,8 @@ TEST(WritePdf, WritesOneA4PageWhoseTextAViewerReads)
         {"name": "C", "kind": "memo", "rect": [0, 40, 300, 20], "text": "Clase: [CLASETRANSMISION]"})~"));
     report.setVariable(QStringLiteral("IMPORTEAPAGAR"), *Currency::parse(u"17820"));
     report.setVariable(QStringLiteral("CLASETRANSMISION"), quotedLiteral(QStringLiteral("USUFRUCTO")));
-    QString error;
-    ASSERT_TRUE(writePdf(report.prepare(), fileName, &error)) << error.toStdString();
+    const Expected<void> written = writePdf(report.prepare(), fileName);
+    ASSERT_TRUE(written) << written.error().message.toStdString();
 
     const auto info = pdftools::info(fileName);
     ASSERT_TRUE(info) << "pdfinfo (poppler-utils) is needed";
@@ -227,14 +227,14 @@ TEST(WritePdf, AFailedWriteLeavesNothingAndSaysWhy)
 {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath(QStringLiteral("no/existe/prueba.pdf"));
-    QString error;
-    EXPECT_FALSE(writePdf(prepared(""), missingFolder, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("no existe"))) << error.toStdString();
+    const Expected<void> pdf = writePdf(prepared(""), missingFolder);
+    ASSERT_FALSE(pdf);
+    EXPECT_TRUE(pdf.error().message.contains(QStringLiteral("no existe"))) << pdf.error().message.toStdString();
     EXPECT_FALSE(QFile::exists(missingFolder));
 
-    error.clear();
-    EXPECT_FALSE(writePng(prepared(""), 0, dir.path(), 96, &error)); // a folder, not a file
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> png = writePng(prepared(""), 0, dir.path(), 96); // a folder, not a file
+    ASSERT_FALSE(png);
+    EXPECT_FALSE(png.error().message.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
 }
 
@@ -246,8 +246,8 @@ TEST(WritePdf, ReplacesAnExistingFileWhole)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(500000, 'x'));
     old.close();
-    QString error;
-    ASSERT_TRUE(writePdf(prepared(""), fileName, &error)) << error.toStdString();
+    const Expected<void> saved = writePdf(prepared(""), fileName);
+    ASSERT_TRUE(saved) << saved.error().message.toStdString();
     QFile written(fileName);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");
@@ -258,8 +258,8 @@ TEST(WritePng, WritesThePageAtTheAskedResolution)
 {
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("prueba.png"));
-    QString error;
-    ASSERT_TRUE(writePng(prepared(""), 0, fileName, 150, &error)) << error.toStdString();
+    const Expected<void> written = writePng(prepared(""), 0, fileName, 150);
+    ASSERT_TRUE(written) << written.error().message.toStdString();
     const QImage image(fileName);
     EXPECT_EQ(image.size(), QSize(1240, 1754));
 }
@@ -286,12 +286,12 @@ TEST(WritePdf, ADeviceThatFailsOnTheLastWriteIsAFailure)
 {
     QBuffer whole;
     ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(writePdf(prepared(""), whole, nullptr));
+    ASSERT_TRUE(writePdf(prepared(""), whole));
     for (const qint64 room : {qint64(0), qint64(1000), whole.size() - 1}) {
         FillingDevice device(room);
-        QString error;
-        EXPECT_FALSE(writePdf(prepared(""), device, &error)) << room;
-        EXPECT_EQ(error, u"No se pudo escribir el documento PDF."_qs);
+        const Expected<void> written = writePdf(prepared(""), device);
+        ASSERT_FALSE(written) << room;
+        EXPECT_EQ(written.error().message, u"No se pudo escribir el documento PDF."_qs);
     }
 }
 
@@ -299,8 +299,8 @@ TEST(WritePdf, WritesToAnyDevice)
 {
     QBuffer buffer;
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-    QString error;
-    ASSERT_TRUE(writePdf(prepared(""), buffer, &error)) << error.toStdString();
+    const Expected<void> written = writePdf(prepared(""), buffer);
+    ASSERT_TRUE(written) << written.error().message.toStdString();
     EXPECT_TRUE(buffer.data().startsWith("%PDF-"));
 }
 } // namespace

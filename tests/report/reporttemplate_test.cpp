@@ -15,7 +15,6 @@ QByteArray withObjects(const char *objects)
 
 TEST(ReportTemplate, ReadsThePageAndEveryKindOfObject)
 {
-    QString error;
     const auto parsed = ReportTemplate::fromJson(withObjects(R"~(
         {"name": "Memo3", "kind": "memo", "rect": [-7.56, 60.47, 702.99, 623.62], "size": 26, "color": "#a6a6a6",
          "align": "center", "valign": "center", "rotation": 45, "text": "DOCUMENTO NO COMPENSABLE"},
@@ -27,9 +26,8 @@ TEST(ReportTemplate, ReadsThePageAndEveryKindOfObject)
         {"name": "Shape7", "kind": "roundrect", "rect": [1, 2, 3, 4], "radius": 5},
         {"name": "Shape2", "kind": "roundrect", "rect": [1, 2, 3, 4]},
         {"name": "Line9", "kind": "line", "rect": [317.48, 151.18, 0, 26.46]},
-        {"name": "Picture1", "kind": "picture", "rect": [18.9, 3.78, 226.77, 143.62], "picture": "logo"})~"),
-                                                 &error);
-    ASSERT_TRUE(parsed) << error.toStdString();
+        {"name": "Picture1", "kind": "picture", "rect": [18.9, 3.78, 226.77, 143.62], "picture": "logo"})~"));
+    ASSERT_TRUE(parsed) << parsed.error().message.toStdString();
     EXPECT_EQ(parsed->page.paperMm, QSizeF(210, 297));
     EXPECT_EQ(parsed->page.marginsMm, QMarginsF(10, 12, 14, 16));
     EXPECT_TRUE(parsed->page.frame);
@@ -101,9 +99,10 @@ TEST(ReportTemplate, RefusesMalformedTemplatesSayingWhere)
         {withObjects(R"~({"kind": "line", "rect": ["a", 2, 3, 4]})~"), "objeto 1"},
     };
     for (const Case &c : cases) {
-        QString error;
-        EXPECT_FALSE(ReportTemplate::fromJson(c.json, &error)) << c.json.constData();
-        EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << error.toStdString();
+        const auto parsed = ReportTemplate::fromJson(c.json);
+        ASSERT_FALSE(parsed) << c.json.constData();
+        EXPECT_TRUE(parsed.error().message.contains(QString::fromUtf8(c.mentions)))
+            << parsed.error().message.toStdString();
     }
 }
 
@@ -111,16 +110,17 @@ TEST(ReportTemplate, ReadsFilesAndSaysWhenOneIsMissing)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QString error;
-    EXPECT_FALSE(ReportTemplate::fromFile(dir.filePath(QStringLiteral("missing.json")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("missing.json"))) << error.toStdString();
+    const auto missing = ReportTemplate::fromFile(dir.filePath(QStringLiteral("missing.json")));
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().message.contains(QStringLiteral("missing.json")))
+        << missing.error().message.toStdString();
 
     QFile file(dir.filePath(QStringLiteral("t.json")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(withObjects(R"~({"name": "L", "kind": "line", "rect": [0, 0, 10, 0]})~"));
     file.close();
-    const auto parsed = ReportTemplate::fromFile(file.fileName(), &error);
-    ASSERT_TRUE(parsed) << error.toStdString();
+    const auto parsed = ReportTemplate::fromFile(file.fileName());
+    ASSERT_TRUE(parsed) << parsed.error().message.toStdString();
     EXPECT_EQ(parsed->objects.size(), 1u);
 }
 } // namespace

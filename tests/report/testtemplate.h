@@ -8,12 +8,9 @@
 
 inline ReportTemplate makeTemplate(const char *objects, bool frame = true)
 {
-    QString error;
     auto parsed = ReportTemplate::fromJson(
         QByteArrayLiteral(R"~({"page": {"paper_mm": [210, 297], "margins_mm": [10, 10, 10, 10], "frame": )~") +
-            (frame ? "true" : "false") + R"~(}, "font": {"family": "Arial", "size": 10}, "objects": [)~" + objects +
-            "]}",
-        &error);
-    EXPECT_TRUE(parsed) << error.toStdString();
+        (frame ? "true" : "false") + R"~(}, "font": {"family": "Arial", "size": 10}, "objects": [)~" + objects + "]}");
+    EXPECT_TRUE(parsed) << parsed.error().message.toStdString();
     return parsed ? *parsed : ReportTemplate();
 }

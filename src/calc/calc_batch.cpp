@@ -199,7 +199,8 @@ private:
 
 } // namespace
 
-BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat format, const BatchProgress &progress)
+Expected<BatchSummary> runBatch(std::FILE *input, const BatchOutput &output, BatchFormat format,
+                                const BatchProgress &progress)
 {
     BatchSummary summary;
     CsvReader reader(input);
@@ -208,14 +209,11 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
     // The header names the columns; a ";" header (a spreadsheet's Spanish
     // export) switches the delimiter, so "1234,56" needs no quotes.
     if (!reader.next(cells)) {
-        summary.fatalError = reader.readFailed() ? QStringLiteral("No se puede leer el fichero CSV")
-                                                 : QStringLiteral("El fichero CSV está vacío: falta la cabecera");
-        return summary;
+        return failure(reader.readFailed() ? QStringLiteral("No se puede leer el fichero CSV")
+                                           : QStringLiteral("El fichero CSV está vacío: falta la cabecera"));
     }
-    if (reader.unclosedQuote()) {
-        summary.fatalError = QStringLiteral("La cabecera del CSV tiene unas comillas sin cerrar");
-        return summary;
-    }
+    if (reader.unclosedQuote())
+        return failure(QStringLiteral("La cabecera del CSV tiene unas comillas sin cerrar"));
     const std::string_view headerText = reader.record();
     if (headerText.find(';') != std::string_view::npos && headerText.find(',') == std::string_view::npos) {
         reader.setDelimiter(';');
@@ -226,14 +224,10 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
     for (const std::string_view cell : cells) {
         const std::string_view name = trimmed(cell);
         const std::optional<Column> column = columnNamed(name);
-        if (!column) {
-            summary.fatalError = QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name));
-            return summary;
-        }
-        if (seen[static_cast<std::size_t>(*column)]) {
-            summary.fatalError = QStringLiteral("Columna repetida en la cabecera del CSV: %1").arg(quotedCell(name));
-            return summary;
-        }
+        if (!column)
+            return failure(QStringLiteral("Columna desconocida en la cabecera del CSV: %1").arg(quotedCell(name)));
+        if (seen[static_cast<std::size_t>(*column)])
+            return failure(QStringLiteral("Columna repetida en la cabecera del CSV: %1").arg(quotedCell(name)));
         seen[static_cast<std::size_t>(*column)] = true;
         columns.push_back(column);
     }
@@ -242,14 +236,17 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
     out.reserve(kFlushBytes * 2);
     if (format == BatchFormat::Csv)
         appendCsvHeader(out);
-    const auto flush = [&]() {
+    const auto flush = [&]() -> Expected<void> {
         if (out.empty())
-            return true;
+            return {};
         const Expected<void> written = output(out);
         out.clear();
-        if (!written)
-            summary.fatalError = written.error().message;
-        return written.has_value();
+        return written;
+    };
+    const auto stop = [&](const Error &error) -> Expected<BatchSummary> {
+        if (progress)
+            progress(summary.rows, reader.bytesRead());
+        return std::unexpected(error);
     };
 
     while (reader.next(cells)) {
@@ -285,12 +282,16 @@ BatchSummary runBatch(std::FILE *input, const BatchOutput &output, BatchFormat f
                 out += '\n';
             }
         }
-        if (out.size() >= kFlushBytes && !flush())
-            return summary;
+        if (out.size() >= kFlushBytes) {
+            if (Expected<void> flushed = flush(); !flushed)
+                return stop(flushed.error());
+        }
         if (progress && row % kProgressEvery == 0)
             progress(row, reader.bytesRead());
     }
-    if (flush() && reader.readFailed())
-        summary.fatalError = QStringLiteral("No se puede leer el fichero CSV");
+    if (Expected<void> flushed = flush(); !flushed)
+        return stop(flushed.error());
+    if (reader.readFailed())
+        return stop(Error{QStringLiteral("No se puede leer el fichero CSV")});
     return summary;
 }

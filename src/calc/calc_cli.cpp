@@ -366,6 +366,7 @@ public:
 
     void update(long long rows, long long bytesRead)
     {
+        m_rows = rows;
         if (!m_shown && std::chrono::steady_clock::now() - m_start < std::chrono::seconds(1))
             return;
         m_shown = true;
@@ -376,10 +377,11 @@ public:
         std::fflush(m_err);
     }
 
-    void finish(long long rows)
+    // rows: the batch's count, or nothing for the last one given to update.
+    void finish(std::optional<long long> rows)
     {
         if (m_shown)
-            std::fprintf(m_err, "\rFilas procesadas: %lld          \n", rows);
+            std::fprintf(m_err, "\rFilas procesadas: %lld          \n", rows.value_or(m_rows));
     }
 
 private:
@@ -387,6 +389,7 @@ private:
     long long m_totalBytes;
     std::chrono::steady_clock::time_point m_start;
     bool m_shown = false;
+    long long m_rows = 0;
 };
 
 int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
@@ -416,21 +419,21 @@ int runBatchCommand(const Options &options, std::FILE *out, std::FILE *err)
         progress.emplace(err, size);
         onProgress = [&progress](long long rows, long long bytes) { progress->update(rows, bytes); };
     }
-    const BatchSummary summary = runBatch(
+    const Expected<BatchSummary> summary = runBatch(
         input, [&output](std::string_view text) { return output.write(text); },
         options.json ? BatchFormat::JsonLines : BatchFormat::Csv, onProgress);
     if (progress)
-        progress->finish(summary.rows);
-    if (!summary.fatalError.isEmpty()) {
-        report(err, summary.fatalError);
+        progress->finish(summary ? std::optional(summary->rows) : std::nullopt);
+    if (!summary) {
+        report(err, summary.error().message);
         return ExitRefused;
     }
     if (const Expected<void> committed = output.commit(); !committed) {
         report(err, committed.error().message);
         return ExitRefused;
     }
-    if (summary.refused > 0) {
-        report(err, QStringLiteral("%1 de %2 filas rechazadas").arg(summary.refused).arg(summary.rows));
+    if (summary->refused > 0) {
+        report(err, QStringLiteral("%1 de %2 filas rechazadas").arg(summary->refused).arg(summary->rows));
         return ExitSomeRowsRefused;
     }
     return ExitOk;

@@ -2,6 +2,7 @@
 #include "calc_inputs.h"
 
 #include "rules/tax_year.h"
+#include "simulation/case_file.h"
 #include "types/amount.h"
 
 #include <algorithm>
@@ -286,16 +287,11 @@ Expected<SimulationInputs> parseInputs(const InputCells &cells)
     if (row.failed())
         return failure(row.error());
 
-    // The order checks of the input sheet, with its messages.
     inputs.acquisitionDate = *acquisition;
     inputs.accrualDate = *accrual;
     inputs.filingDate = *filing;
-    if (accrual->dayBefore(*acquisition))
-        return failure(QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición"));
-    if (usufructEnd && usufructEnd->dayBefore(*accrual))
-        return failure(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
-    if (filing->dayBefore(*accrual))
-        return failure(QStringLiteral("La fecha de presentación no puede ser inferior al devengo"));
+    if (Expected<void> order = checkDateOrder(*acquisition, *accrual, *filing, usufructEnd); !order)
+        return std::unexpected(order.error());
 
     const ValidationResult validation = ValidateSimulationInput(inputs);
     if (validation != ValidationResult::Ok)

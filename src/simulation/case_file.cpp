@@ -233,21 +233,21 @@ SimulationCase caseOf(const SimulationInputs &inputs)
     return c;
 }
 
-QString dateOrderFault(TDateTime acquisition, TDateTime accrual, TDateTime filing,
-                       std::optional<TDateTime> temporaryEnd)
+Expected<void> checkDateOrder(TDateTime acquisition, TDateTime accrual, TDateTime filing,
+                              std::optional<TDateTime> temporaryEnd)
 {
     if (accrual.dayBefore(acquisition))
-        return QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición");
+        return failure(QStringLiteral("La fecha de devengo no puede ser inferior a la de adquisición"));
     if (temporaryEnd && temporaryEnd->dayBefore(accrual))
-        return QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo");
+        return failure(QStringLiteral("La fecha del usufructo no puede ser inferior a la fecha de devengo"));
     if (filing.dayBefore(accrual))
-        return QStringLiteral("La fecha de presentación no puede ser inferior al devengo");
+        return failure(QStringLiteral("La fecha de presentación no puede ser inferior al devengo"));
     return {};
 }
 
-QString dateOrderFault(const SimulationCase &c)
+Expected<void> checkDateOrder(const SimulationCase &c)
 {
-    return dateOrderFault(c.acquisitionDate, c.accrualDate, c.filingDate, c.usufructEnd);
+    return checkDateOrder(c.acquisitionDate, c.accrualDate, c.filingDate, c.usufructEnd);
 }
 
 QByteArray caseToJson(const SimulationCase &c)

@@ -51,12 +51,12 @@ inline const Currency CaseMaxCadastralValue = Currency::fromInt(100'000'000);
 // same inputs always give the same case.
 [[nodiscard]] SimulationCase caseOf(const SimulationInputs &inputs);
 
-// The order the input sheet keeps between its dates, with its messages:
-// empty when the dates are in order. temporaryEnd: the end of a temporary
-// usufruct, if any.
-[[nodiscard]] QString dateOrderFault(TDateTime acquisition, TDateTime accrual, TDateTime filing,
-                                     std::optional<TDateTime> temporaryEnd);
-[[nodiscard]] QString dateOrderFault(const SimulationCase &simulationCase);
+// The order the input sheet keeps between its dates: a failure, with the
+// sheet's message, when they are out of order. temporaryEnd: the end of a
+// temporary usufruct, if any.
+[[nodiscard]] Expected<void> checkDateOrder(TDateTime acquisition, TDateTime accrual, TDateTime filing,
+                                            std::optional<TDateTime> temporaryEnd);
+[[nodiscard]] Expected<void> checkDateOrder(const SimulationCase &simulationCase);
 
 // The file's bytes: one JSON object, keys in a fixed order, two-space
 // indents, "\n" line ends.

@@ -122,7 +122,7 @@ private:
     // A typed value not yet taken in (a date half typed) is taken in as a
     // click on that button would, before a case is kept or replaced.
     void finishTyping(QWidget *button);
-    [[nodiscard]] QString caseRefusal(const SimulationCase &simulationCase) const;
+    [[nodiscard]] Expected<void> checkCase(const SimulationCase &simulationCase) const;
     void replay(const SimulationCase &simulationCase);
     void rememberCase(const QString &fileName);
     void fillRecentMenu();

@@ -124,11 +124,12 @@ bool TForm_borrador1::saveCase(const QString &fileName)
 
 bool TForm_borrador1::openCase(const QString &fileName)
 {
-    Expected<SimulationCase> read = readCaseFile(fileName);
-    QString refusal = read ? caseRefusal(*read) : read.error().message;
-    if (!refusal.isEmpty()) {
-        Platform::dialogs().message(this, tr("No se puede abrir la simulación «%1».\n%2").arg(shown(fileName), refusal),
-                                    tr("Error"));
+    const Expected<SimulationCase> read = readCaseFile(fileName);
+    const Expected<void> usable = read ? checkCase(*read) : std::unexpected(read.error());
+    if (!usable) {
+        Platform::dialogs().message(
+            this, tr("No se puede abrir la simulación «%1».\n%2").arg(shown(fileName), usable.error().message),
+            tr("Error"));
         return false;
     }
     replay(*read);
@@ -136,7 +137,7 @@ bool TForm_borrador1::openCase(const QString &fileName)
     return true;
 }
 
-QString TForm_borrador1::caseRefusal(const SimulationCase &c) const
+Expected<void> TForm_borrador1::checkCase(const SimulationCase &c) const
 {
     // Each date as its picker would take it, with the picker's own message.
     const std::pair<const DatePicker *, const QLabel *> pickers[] = {
@@ -152,12 +153,13 @@ QString TForm_borrador1::caseRefusal(const SimulationCase &c) const
             continue;
         const QDate date = dates[i]->toQDate();
         if (date < picker->minimumDate() || date > picker->maximumDate())
-            return label->text() + QStringLiteral(": ") + refusedDateText(picker, DatePicker::Refusal::OutOfRange);
+            return failure(label->text() + QStringLiteral(": ") +
+                           refusedDateText(picker, DatePicker::Refusal::OutOfRange));
     }
-    if (QString order = dateOrderFault(c); !order.isEmpty())
+    if (Expected<void> order = checkDateOrder(c); !order)
         return order;
     if (!c.bonus.isEmpty() && ui->ComboBox_bonificacion->findText(c.bonus) < 0)
-        return tr("La bonificación «%1» no figura en la lista de este programa.").arg(c.bonus);
+        return failure(tr("La bonificación «%1» no figura en la lista de este programa.").arg(c.bonus));
     return {};
 }
 

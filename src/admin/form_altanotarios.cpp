@@ -12,7 +12,7 @@ TForm_altanotarios::TForm_altanotarios(AdminDatabase &data, QWidget *parent)
     : ButtonClosedDialog(parent, QSize(402, 149)), m_data(data), ui(std::make_unique<Ui::TForm_altanotarios>())
 {
     ui->setupUi(this);
-    setPixelFont(this, QStringLiteral("Century Gothic"), 11);
+    applyPixelSizes(this);
     ui->BitBtn1->setIcon(Artwork::icon(Artwork::Glyph::Save));
     ui->BitBtn2->setIcon(Artwork::icon(Artwork::Glyph::Back));
     makeUpperCase(ui->Edit1);

@@ -96,9 +96,7 @@ TForm_CONFIGURACION::TForm_CONFIGURACION(TMyConnection &connection, QWidget *par
       ui(std::make_unique<Ui::TForm_CONFIGURACION>())
 {
     ui->setupUi(this);
-    setPixelFont(this, QStringLiteral("Century Gothic"), 11);
-    ui->Label16->setFont(pixelFont(QStringLiteral("Century Gothic"), 15));
-    ui->Label19->setFont(pixelFont(QStringLiteral("Century Gothic"), 15));
+    applyPixelSizes(this);
     setTextColour(ui->BitBtn8, Qt::red);
     // "Modificar datos" starts disabled: its caption must grey, not stay red.
     QPalette modificar = ui->BitBtn8->palette();

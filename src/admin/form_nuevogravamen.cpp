@@ -15,9 +15,7 @@ TForm_nuevogravamen::TForm_nuevogravamen(AdminDatabase &data, int modo, int idco
       ui(std::make_unique<Ui::TForm_nuevogravamen>())
 {
     ui->setupUi(this);
-    setPixelFont(this, QStringLiteral("Century Gothic"), 11);
-    ui->Label18->setFont(pixelFont(QStringLiteral("Century Gothic"), 16));
-    ui->Label19->setFont(pixelFont(QStringLiteral("Century Gothic"), 16));
+    applyPixelSizes(this);
     ui->BitBtn1->setIcon(Artwork::icon(Artwork::Glyph::Back));
     ui->BitBtn2->setIcon(Artwork::icon(Artwork::Glyph::Save));
 

@@ -14,8 +14,8 @@ TFMensaje::TFMensaje(QWidget *parent)
 {
     FMensaje = this;
     ui->setupUi(this);
+    applyPixelSizes(this);
     setFixedSize(187, 62);
-    setPixelFont(ui->Label1, QStringLiteral("Garamond"), 16, true);
     setTextColour(ui->Label1, Qt::red);
     centreOnScreen(this);
 }

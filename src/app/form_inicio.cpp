@@ -24,15 +24,10 @@ TForm_inicio::TForm_inicio(QWidget *parent) : QMainWindow(parent), ui(std::make_
 {
     Form_inicio = this;
     ui->setupUi(this);
+    applyPixelSizes(this);
     fixWindowFrame(this, QSize(498, 346), TitleButtons::SystemMenuAndMinimise);
 
     ui->Image1->setPixmap(Artwork::coatOfArms(ui->Image1->size()));
-    setPixelFont(ui->Label1, QStringLiteral("Tahoma"), 13, true);
-    setPixelFont(ui->Label2, QStringLiteral("Tahoma"), 11);
-    setPixelFont(ui->Label4, QStringLiteral("Tahoma"), 11, false, true);
-    setPixelFont(ui->Label3, QStringLiteral("Tahoma"), 19, true);
-    setPixelFont(ui->BitBtn1, QStringLiteral("Tahoma"), 11);
-    setPixelFont(ui->BitBtn3, QStringLiteral("Tahoma"), 11);
     setTextColour(ui->Label4, Qt::blue);
     ui->Label4->setText(Links::WebAddress);
     ui->BitBtn1->setIcon(Artwork::icon(Artwork::Glyph::Calculator, 64));

@@ -15,8 +15,8 @@ TForm_version *Form_version = nullptr;
 TForm_version::TForm_version(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_version>())
 {
     ui->setupUi(this);
+    applyPixelSizes(this);
     fixWindowFrame(this, QSize(483, 206), TitleButtons::SystemMenuOnly);
-    setPixelFont(this, QStringLiteral("Tahoma"), 12);
     setTextColour(ui->Label7, Qt::blue);
     ui->Image1->setPixmap(Artwork::coatOfArms(ui->Image1->size()));
     ui->Label7->installEventFilter(this);

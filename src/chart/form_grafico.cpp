@@ -29,7 +29,7 @@ TForm_grafico::TForm_grafico(FilingCostCurve curve, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TForm_grafico>()), m_curve(std::move(curve))
 {
     ui->setupUi(this);
-    setFont(pixelFont(QStringLiteral("Tahoma"), 12));
+    applyPixelSizes(this);
     QChart *chart = FilingCostChart::build(m_curve);
     chart->setBackgroundRoundness(0);
 

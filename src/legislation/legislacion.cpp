@@ -18,13 +18,10 @@ TForm_legislacion *Form_legislacion = nullptr;
 TForm_legislacion::TForm_legislacion(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_legislacion>())
 {
     ui->setupUi(this);
+    applyPixelSizes(this);
     fixWindowFrame(this, QSize(740, 555), TitleButtons::SystemMenuAndMinimise);
     centreOnScreen(this);
 
-    const QString tahoma = QStringLiteral("Tahoma");
-    setPixelFont(this, tahoma, 11);
-    setPixelFont(ui->RadioButton1, tahoma, 12);
-    setPixelFont(ui->Label1, tahoma, 12, false, true);
     ui->BitBtn1->setIcon(Artwork::icon(Artwork::Glyph::Back));
 
     m_radioButtons = {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4, ui->RadioButton5,

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Fonts given by character height in pixels at 96 dpi, as the windows are
-// laid out; Qt's .ui format only knows point sizes.
+// laid out; Qt's .ui format only knows point sizes. A window's fonts live in
+// its .ui: the family (and bold, underline) in the widget's "font" and the
+// character height in pixels in the dynamic property "pixelSize":
+//   <property name="font"><font><family>Tahoma</family></font></property>
+//   <property name="pixelSize" stdset="0"><number>11</number></property>
+// and the window calls applyPixelSizes(this) right after setupUi(). Children
+// without a size of their own take their parent's, as Qt's fonts do.
 #pragma once
 
 #include <QColor>
@@ -26,6 +32,10 @@ inline void installFontSubstitutes()
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
 }
 
+void applyPixelSizes(QWidget *root);
+
+// A pixel-sized font for what is drawn rather than laid out in a .ui (a
+// chart's titles and axes).
 inline QFont pixelFont(const QString &family, int pixels, bool bold = false, bool underline = false)
 {
     QFont font(family);
@@ -33,11 +43,6 @@ inline QFont pixelFont(const QString &family, int pixels, bool bold = false, boo
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
-}
-
-inline void setPixelFont(QWidget *widget, const QString &family, int pixels, bool bold = false, bool underline = false)
-{
-    widget->setFont(pixelFont(family, pixels, bold, underline));
 }
 
 // Text colour through the palette: a style sheet would cut the widget off

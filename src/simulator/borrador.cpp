@@ -4,13 +4,13 @@
 #include "artwork/artwork.h"
 #include "draft/draft.h"
 #include "legislation/legislacion.h"
+#include "platform/pixel_font.h"
 #include "platform/platform.h"
 #include "platform/window_frame.h"
 #include "rules/rules.h"
 #include "rules/tax_year.h"
 #include "simulation/results_sheet.h"
 #include "ui_borrador.h"
-#include "widgets/pixelfonts.h"
 
 #include <QApplication>
 #include <QDropEvent>

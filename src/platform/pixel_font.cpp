@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/pixelfonts.h"
-
-#include <QWidget>
+#include "platform/pixel_font.h"
 
 namespace {
 void applyTo(QWidget *widget)

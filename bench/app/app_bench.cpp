@@ -18,23 +18,21 @@ namespace {
 void BM_StartupObjects(benchmark::State &state)
 {
     for (auto _ : state) {
-        CreateStartupObjects();
-        Form_inicio->show();
+        const StartupObjects objects;
+        objects.startWindow().show();
         QApplication::processEvents();
-        DestroyStartupObjects();
     }
 }
 BENCHMARK(BM_StartupObjects)->Unit(benchmark::kMillisecond);
 
 void BM_OpenSimulationWindow(benchmark::State &state)
 {
-    CreateStartupObjects();
+    const StartupObjects objects;
     for (auto _ : state) {
-        auto window = std::make_unique<TForm_borrador1>(Form_inicio);
+        auto window = std::make_unique<TForm_borrador1>(&objects.startWindow());
         window->show();
         QApplication::processEvents();
     }
-    DestroyStartupObjects();
 }
 BENCHMARK(BM_OpenSimulationWindow)->Unit(benchmark::kMillisecond);
 
@@ -42,8 +40,8 @@ BENCHMARK(BM_OpenSimulationWindow)->Unit(benchmark::kMillisecond);
 // sheet (or the way back), painted.
 void BM_TabSwitch(benchmark::State &state)
 {
-    CreateStartupObjects();
-    auto window = std::make_unique<TForm_borrador1>(Form_inicio);
+    const StartupObjects objects;
+    auto window = std::make_unique<TForm_borrador1>(&objects.startWindow());
     window->show();
     window->findChild<CurrencyEdit *>(QStringLiteral("CurrencyEdit_VALORCATASTRAL"))
         ->setValue(Currency::fromInt(100000));
@@ -56,7 +54,6 @@ void BM_TabSwitch(benchmark::State &state)
         window->repaint();
     }
     window.reset();
-    DestroyStartupObjects();
 }
 BENCHMARK(BM_TabSwitch)->Unit(benchmark::kMillisecond);
 // Opening a saved case: read, checked, and replayed through the input
@@ -77,8 +74,8 @@ void BM_OpenCase(benchmark::State &state)
         state.SkipWithError("no se pudo escribir el caso");
         return;
     }
-    CreateStartupObjects();
-    auto window = std::make_unique<TForm_borrador1>(Form_inicio);
+    const StartupObjects objects;
+    auto window = std::make_unique<TForm_borrador1>(&objects.startWindow());
     window->show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -87,7 +84,6 @@ void BM_OpenCase(benchmark::State &state)
         window->repaint();
     }
     window.reset();
-    DestroyStartupObjects();
 }
 BENCHMARK(BM_OpenCase)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -8,27 +8,25 @@
 #include <QApplication>
 #include <QTimer>
 
-void CreateStartupObjects()
+StartupObjects::StartupObjects()
+    : m_dataModule(std::make_unique<TDataModule1>()), m_startWindow(std::make_unique<TForm_inicio>()),
+      m_loadingWindow(new TFMensaje())
 {
-    new TDataModule1();
-    new TForm_inicio();
-    new TFMensaje();
 }
 
-void DestroyStartupObjects()
+StartupObjects::~StartupObjects()
 {
-    delete FMensaje;
-    delete Form_inicio;
-    delete DataModule1;
+    delete m_loadingWindow.data();
+    m_startWindow.reset();
+    m_dataModule.reset();
 }
 
 int RunApplication(QApplication &app, const QString &caseFile)
 {
-    CreateStartupObjects();
-    Form_inicio->show();
+    const StartupObjects objects;
+    TForm_inicio &startWindow = objects.startWindow();
+    startWindow.show();
     if (!caseFile.isEmpty())
-        QTimer::singleShot(0, Form_inicio, [caseFile] { Form_inicio->openSimulation(caseFile); });
-    const int status = app.exec();
-    DestroyStartupObjects();
-    return status;
+        QTimer::singleShot(0, &startWindow, [&startWindow, caseFile] { startWindow.openSimulation(caseFile); });
+    return app.exec();
 }

@@ -48,9 +48,8 @@ bool cannotResize(QWidget *w, QSize size)
 
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { CreateStartupObjects(); }
-    void TearDown() override { DestroyStartupObjects(); }
     FakePlatform platform;
+    StartupObjects objects;
 };
 
 TEST_F(StartupTest, CreatesDataModuleStartWindowAndHiddenLoadingWindow)

@@ -231,6 +231,29 @@ TEST_F(StartupTest, LoadingWindowLayoutAndClosingFreesIt)
     EXPECT_EQ(FMensaje, nullptr);
 }
 
+TEST(Startup, FreesItsObjectsInReverseOrderWhetherOrNotTheLoadingWindowClosedFirst)
+{
+    FakePlatform platform;
+    for (const bool loadingClosed : {false, true}) {
+        QStringList freed;
+        {
+            const StartupObjects objects;
+            for (QObject *object : std::initializer_list<QObject *>{DataModule1, Form_inicio, FMensaje}) {
+                const QString name = QString::fromLatin1(object->metaObject()->className());
+                QObject::connect(object, &QObject::destroyed, [&freed, name] { freed << name; });
+            }
+            if (loadingClosed) {
+                FMensaje->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+        EXPECT_EQ(freed, (QStringList{u"TFMensaje"_qs, u"TForm_inicio"_qs, u"TDataModule1"_qs})) << loadingClosed;
+        EXPECT_EQ(DataModule1, nullptr);
+        EXPECT_EQ(Form_inicio, nullptr);
+        EXPECT_EQ(FMensaje, nullptr);
+    }
+}
+
 // A dialog with one control of each kind and two buttons, which Enter
 // presses only when it is on them: no window has a default button.
 class KeyboardTest : public StartupTest {

@@ -14,7 +14,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
-#include <QStandardPaths>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -137,11 +136,8 @@ void TForm_grafico::Button_PDFClick()
 
 void TForm_grafico::exportPicture(const QString &caption, const QString &suffix, const QString &filter, bool pdf)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
     const QString fileName = Platform::dialogs().saveFileName(
-        this, caption, QDir(folder).filePath(tr("coste-fuera-de-plazo") + u'.' + suffix), filter);
+        this, caption, QDir(Platform::documentsFolder()).filePath(tr("coste-fuera-de-plazo") + u'.' + suffix), filter);
     if (fileName.isEmpty())
         return;
     Expected<QByteArray> picture = pdf ? FilingCostChart::pdf(m_curve) : FilingCostChart::png(m_curve);

@@ -3,10 +3,12 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -90,6 +92,12 @@ Dialogs &dialogs()
 DesktopShell &shell()
 {
     return *g_shell;
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 Override::Override(Clock *clock, Dialogs *dialogs, DesktopShell *shell)

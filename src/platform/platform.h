@@ -50,6 +50,9 @@ Clock &clock();
 Dialogs &dialogs();
 DesktopShell &shell();
 
+// Where a file dialog starts: the user's documents folder, else the home folder.
+[[nodiscard]] QString documentsFolder();
+
 // Replaces the seams until the returned guard is destroyed (tests); a null
 // pointer keeps the current one.
 class Override final {

@@ -26,7 +26,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -579,10 +578,8 @@ void ReportPreview::pageSetup()
 QString ReportPreview::askFileName(const QString &caption, const QString &suffix, const QString &filter)
 {
     const QString base = m_document.fileBaseName.isEmpty() ? tr("documento") : m_document.fileBaseName;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString fileName = m_chooseFile(this, caption, QDir(folder).filePath(base + u'.' + suffix), filter);
+    QString fileName =
+        m_chooseFile(this, caption, QDir(Platform::documentsFolder()).filePath(base + u'.' + suffix), filter);
     if (!fileName.isEmpty() && QFileInfo(fileName).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
         fileName += u'.' + suffix;
     return fileName;

@@ -17,7 +17,6 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -32,12 +31,6 @@ QSettings programSettings()
 QString caseFilter()
 {
     return TForm_borrador1::tr("Simulaciones (*.%1)").arg(CaseFileSuffix);
-}
-
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 QString shown(const QString &fileName)
@@ -95,7 +88,7 @@ void TForm_borrador1::Button_ABRIRClick()
     QString last = m_caseFile;
     if (last.isEmpty())
         last = programSettings().value(kRecentKey).toStringList().value(0);
-    const QString folder = last.isEmpty() ? documentsFolder() : QFileInfo(last).absolutePath();
+    const QString folder = last.isEmpty() ? Platform::documentsFolder() : QFileInfo(last).absolutePath();
     const QString fileName = Platform::dialogs().openFileName(this, tr("Abrir simulación"), folder, caseFilter());
     if (!fileName.isEmpty())
         openCase(fileName);
@@ -103,8 +96,9 @@ void TForm_borrador1::Button_ABRIRClick()
 
 void TForm_borrador1::Button_GUARDARClick()
 {
-    const QString suggested =
-        m_caseFile.isEmpty() ? QDir(documentsFolder()).filePath(tr("simulacion") + u'.' + CaseFileSuffix) : m_caseFile;
+    const QString suggested = m_caseFile.isEmpty()
+                                  ? QDir(Platform::documentsFolder()).filePath(tr("simulacion") + u'.' + CaseFileSuffix)
+                                  : m_caseFile;
     const QString fileName = Platform::dialogs().saveFileName(this, tr("Guardar simulación"), suggested, caseFilter());
     if (!fileName.isEmpty())
         saveCase(fileName);
